@@ -1,0 +1,168 @@
+#include "common/format_pattern.h"
+
+#include <array>
+#include <cassert>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace velmora {
+namespace {
+
+// value = (negative ? -1 : 1) * digits * 10^exponent, digits without leading zeros ("" is 0).
+struct Decimal {
+  bool negative = false;
+  std::string digits;
+  int exponent = 0;
+};
+
+// The decimal digits of `value` as printf writes them with `precision` digits after the first.
+Decimal Printed(double value, int precision) {
+  std::string buffer(static_cast<std::size_t>(precision) + 16, '\0');
+  const int length = std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, value);
+  buffer.resize(static_cast<std::size_t>(length));
+  Decimal d;
+  std::size_t i = 0;
+  if (buffer[i] == '-') {
+    d.negative = true;
+    ++i;
+  }
+  for (; i < buffer.size() && buffer[i] != 'e'; ++i) {
+    if (buffer[i] != '.') d.digits.push_back(buffer[i]);
+  }
+  d.exponent = std::atoi(buffer.c_str() + i + 1) - precision;
+  return d;
+}
+
+// Drops the digits from position `keep` on, rounding half away from zero. The digits must be
+// exact, not rounded, beyond `keep`.
+void RoundAt(Decimal& d, std::size_t keep) {
+  if (d.digits.size() <= keep) return;
+  const bool up = d.digits[keep] >= '5';
+  d.exponent += static_cast<int>(d.digits.size() - keep);
+  d.digits.resize(keep);
+  if (up) {
+    std::size_t i = d.digits.size();
+    while (i > 0 && d.digits[i - 1] == '9') d.digits[--i] = '0';
+    if (i == 0) {
+      d.digits.insert(d.digits.begin(), '1');
+    } else {
+      ++d.digits[i - 1];
+    }
+  }
+}
+
+void StripLeadingZeros(Decimal& d) {
+  const std::size_t first = d.digits.find_first_not_of('0');
+  d.digits.erase(0, first == std::string::npos ? d.digits.size() : first);
+}
+
+void StripTrailingZeros(Decimal& d) {
+  while (!d.digits.empty() && d.digits.back() == '0') {
+    d.digits.pop_back();
+    ++d.exponent;
+  }
+}
+
+// `value` rounded to `significant` decimal digits, halves away from zero. printf rounds at its
+// last digit, so a printed tail of "5000..." may hide an exact value just below or above the
+// half: only then are the exact digits (at most 767 for a double) worth printing.
+Decimal RoundSignificant(double value, int significant) {
+  if (value == 0.0) return Decimal{};
+  constexpr int kGuard = 10;
+  Decimal d = Printed(value, significant + kGuard - 1);
+  const std::string_view tail = std::string_view(d.digits).substr(significant);
+  if (tail.front() == '5' && tail.find_first_not_of('0', 1) == std::string_view::npos) {
+    d = Printed(value, 780);
+  }
+  RoundAt(d, static_cast<std::size_t>(significant));
+  StripLeadingZeros(d);
+  StripTrailingZeros(d);
+  return d;
+}
+
+std::string PatternText(Decimal d, std::string_view pattern) {
+  assert(pattern.find('.') != std::string_view::npos);
+  const std::size_t point = pattern.find('.');
+  const std::size_t decimals = pattern.size() - point - 1;
+  if (d.exponent < -static_cast<int>(decimals)) {
+    const std::size_t drop = static_cast<std::size_t>(-static_cast<int>(decimals) - d.exponent);
+    if (drop > d.digits.size()) {
+      // The first dropped digit is a zero before the significant ones: it rounds to zero.
+      d = Decimal{d.negative, "", 0};
+    } else {
+      RoundAt(d, d.digits.size() - drop);
+      StripTrailingZeros(d);
+    }
+  }
+  std::string integer;
+  std::string fraction;
+  if (!d.digits.empty()) {
+    if (d.exponent >= 0) {
+      integer = d.digits + std::string(static_cast<std::size_t>(d.exponent), '0');
+    } else {
+      const std::size_t fraction_length = static_cast<std::size_t>(-d.exponent);
+      if (d.digits.size() > fraction_length) {
+        integer = d.digits.substr(0, d.digits.size() - fraction_length);
+        fraction = d.digits.substr(d.digits.size() - fraction_length);
+      } else {
+        fraction = std::string(fraction_length - d.digits.size(), '0') + d.digits;
+      }
+    }
+  }
+  std::string text;
+  if (d.negative && !d.digits.empty()) text.push_back('-');
+  text += integer;
+  text.push_back('.');
+  text += fraction;
+  return text;
+}
+
+std::string Exponential(const Decimal& d) {
+  std::string text = d.negative ? "-" : "";
+  text.push_back(d.digits[0]);
+  if (d.digits.size() > 1) {
+    text.push_back('.');
+    text.append(d.digits, 1);
+  }
+  const int exponent = d.exponent + static_cast<int>(d.digits.size()) - 1;
+  std::array<char, 16> buffer{};
+  std::snprintf(buffer.data(), buffer.size(), "E%c%02d", exponent < 0 ? '-' : '+',
+                std::abs(exponent));
+  return text + buffer.data();
+}
+
+std::string General(double value, int significant) {
+  Decimal d = RoundSignificant(value, significant);
+  if (d.digits.empty()) return "0";
+  const int magnitude = d.exponent + static_cast<int>(d.digits.size());  // digits before the point
+  if (magnitude > significant || magnitude < -4) return Exponential(d);
+  std::string text = d.negative ? "-" : "";
+  if (magnitude <= 0) {
+    text += "0.";
+    text += std::string(static_cast<std::size_t>(-magnitude), '0');
+    text += d.digits;
+  } else if (d.exponent >= 0) {
+    text += d.digits + std::string(static_cast<std::size_t>(d.exponent), '0');
+  } else {
+    text += d.digits.substr(0, static_cast<std::size_t>(magnitude));
+    text += '.';
+    text += d.digits.substr(static_cast<std::size_t>(magnitude));
+  }
+  return text;
+}
+
+}  // namespace
+
+std::string FormatPattern(Real value, std::string_view pattern) {
+  return PatternText(RoundSignificant(value.value(), 15), pattern);
+}
+
+std::string FormatPattern(Single value, std::string_view pattern) {
+  return PatternText(RoundSignificant(value.value(), 7), pattern);
+}
+
+std::string GeneralText(Real value) { return General(value.value(), 15); }
+std::string GeneralText(Single value) { return General(value.value(), 7); }
+
+}  // namespace velmora

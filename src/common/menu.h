@@ -1,0 +1,27 @@
+// The main window's menu bar as data.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+enum class MenuKind {
+  kSubmenu,    // opens the items below it
+  kCommand,    // opens `form`, or does nothing when `form` is empty
+  kSeparator,  // caption "-", does nothing
+  kExit,       // ends the program at once
+};
+
+struct MenuItem {
+  std::string_view control;
+  std::string_view caption;
+  MenuKind kind = MenuKind::kCommand;
+  std::string_view form;  // the window a command opens
+  std::vector<MenuItem> items;
+};
+
+/// The top-level entries of the menu bar, left to right.
+const std::vector<MenuItem>& MainMenu();
+
+}  // namespace velmora

@@ -1,0 +1,18 @@
+// Texts the program shows outside any one window's description.
+#pragma once
+
+#include <string_view>
+
+namespace velmora::texts {
+
+inline constexpr std::string_view kFaultTitle = "计算错误";
+inline constexpr std::string_view kFaultLead = "计算无法完成：";
+inline constexpr std::string_view kFaultAdvice = "请检查输入的数据后重新计算。";
+
+// Tooltips of the labels that react to the mouse.
+inline constexpr std::string_view kClickOpens = "单击查看参考表";
+inline constexpr std::string_view kClickExplains = "单击查看说明";
+inline constexpr std::string_view kDoubleClickOpens = "双击查看参考表";
+inline constexpr std::string_view kDoubleClickExplains = "双击查看说明";
+
+}  // namespace velmora::texts

@@ -1,0 +1,83 @@
+#include "discharge/area_ratio_method.h"
+
+#include "common/press.h"
+
+namespace velmora {
+
+AreaRatioResult AreaRatioMethod(Real f1, Real q2, Real f2, Single n) {
+  AreaRatioResult r;
+  r.ratio = f1 / f2;
+  r.power = Pow(r.ratio, n);
+  r.q1 = ToSingle(q2 * r.power);
+  return r;
+}
+
+namespace {
+
+void Compute(Press& press) {
+  const Real f1 = press.Read("Text1");
+  const Real q2 = press.Read("Text2");
+  const Real f2 = press.Read("Text3");
+  const Single n = press.ReadSingle("Text4");
+  const AreaRatioResult r = AreaRatioMethod(f1, q2, f2, n);
+  press.SetResult("Text5", r.q1, "######.###");
+}
+
+Field Input(std::string_view control, std::string_view label_control, std::string_view caption) {
+  return {.control = control, .label = {.control = label_control, .caption = caption}};
+}
+
+}  // namespace
+
+const Window& Form31() {
+  static const Window window{
+      .form = "Form31",
+      .caption = "利用流域面积比拟法计算设计流量",
+      .blocks =
+          {
+              {.control = "Frame1",
+               .caption = "参数输入",
+               .place = {.row = 0, .column = 0},
+               .items =
+                   {
+                       Input("Text1", "Label2", "水文计算断面的汇水面积F1(km*2)："),
+                       Input("Text2", "Label3", "水文站的实测最大洪水流量Q2(m*3/s)："),
+                       Input("Text3", "Label4", "水文站的汇水面积F2(km*2)："),
+                       Field{
+                           .control = "Text4",
+                           .label = {.control = "Label6",
+                                     .caption = "面积指数n：",
+                                     .event = LabelEvent::kDoubleClick,
+                                     .action =
+                                         HintAction{
+                                             " ^_^ 提示",
+                                             "n—经验指数，可根据已有的实测资料反求；或者一般大、中"
+                                             "河流采用n=0.5~0.7，较小河流采用n≥0.7。"}}},
+                   }},
+              {.control = "Frame2",
+               .caption = "计算结果(m*3/s)",
+               .place = {.row = 0, .column = 1},
+               .items = {Field{
+                   .control = "Text5",
+                   .label = {.control = "Label5", .caption = "水文计算断面的设计流量："},
+                   .role = FieldRole::kResult}}},
+              {.framed = false,
+               .arrangement = Arrangement::kRow,
+               .place = {.row = 1, .column = 0, .column_span = 2},
+               .items =
+                   {
+                       Button{"Command1", "计 算", &Compute},
+                       Button{"Command2", "帮 助",
+                              HintAction{" ^_^ 帮助",
+                                         "注：当水文计算断面的汇水面积与水文站的汇水面积之差，小于"
+                                         "水文站汇水面积的20%，不大于1000平方公里，会水区的暴雨分布"
+                                         "较均匀，区间无分洪/滞洪时，可将水文站的实测最大洪水流量转"
+                                         "换成水文计算断面的洪水流量。"}},
+                       Button{"Command3", "退 出", CloseAction{}},
+                   }},
+          },
+  };
+  return window;
+}
+
+}  // namespace velmora

@@ -1,0 +1,227 @@
+#include "shell/form_window.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <algorithm>
+
+#include "common/texts.h"
+#include "shell/clickable_label.h"
+#include "shell/fonts.h"
+#include "shell/message_box.h"
+#include "shell/report_file.h"
+#include "shell/table_view.h"
+#include "shell/text.h"
+#include "shell/window_manager.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kFieldWidth = 110;
+
+}  // namespace
+
+FormWindow::FormWindow(const Window& description, WindowManager& manager)
+    : description_(description), manager_(manager) {
+  setWindowTitle(Q(description.caption));
+  auto* grid = new QGridLayout(this);
+  grid->setSpacing(10);
+  grid->setContentsMargins(12, 12, 12, 12);
+  for (const Block& block : description.blocks) {
+    grid->addWidget(BuildBlock(block), block.place.row, block.place.column, block.place.row_span,
+                    block.place.column_span);
+  }
+  // Calculators keep the size their controls need; tables and documents may be resized.
+  const bool fixed =
+      description.kind == WindowKind::kCalculator || description.kind == WindowKind::kChoice;
+  if (fixed) grid->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* FormWindow::BuildBlock(const Block& block) {
+  QWidget* box = nullptr;
+  if (block.framed) {
+    box = new QGroupBox(Q(block.caption));
+  } else {
+    box = new QWidget;
+  }
+  if (!block.control.empty()) box->setObjectName(Q(block.control));
+
+  if (block.arrangement == Arrangement::kRow) {
+    auto* row = new QHBoxLayout(box);
+    if (!block.framed) row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch(1);
+    for (const Item& item : block.items) {
+      auto* cell = new QGridLayout;
+      AddItem(item, cell, 0, 0);
+      row->addLayout(cell);
+      row->addStretch(1);
+    }
+    return box;
+  }
+
+  auto* grid = new QGridLayout(box);
+  grid->setHorizontalSpacing(6);
+  grid->setVerticalSpacing(6);
+  if (!block.framed) grid->setContentsMargins(0, 0, 0, 0);
+  const int columns = std::max(1, block.columns);
+  const int per_column =
+      (static_cast<int>(block.items.size()) + columns - 1) / columns;  // items in each column
+  for (int i = 0; i < static_cast<int>(block.items.size()); ++i) {
+    AddItem(block.items[static_cast<std::size_t>(i)], grid, i % per_column, i / per_column);
+  }
+  return box;
+}
+
+void FormWindow::AddItem(const Item& item, QGridLayout* grid, int row, int column) {
+  const int left = column * 2;
+  auto wide = [&](QWidget* widget) { grid->addWidget(widget, row, left, 1, 2); };
+
+  if (const auto* field = std::get_if<Field>(&item)) {
+    QWidget* label = BuildLabel(field->label);
+    static_cast<QLabel*>(label)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* edit = new QLineEdit;
+    edit->setObjectName(Q(field->control));
+    edit->setMinimumWidth(kFieldWidth);
+    if (field->role == FieldRole::kResult) {
+      edit->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(255, 192, 128); }"));
+    } else {
+      edit->setText(Q(field->default_text));
+    }
+    edit->setFont(FontFor(field->text_font, edit->font()));
+    if (auto* buddy = qobject_cast<QLabel*>(label)) buddy->setBuddy(edit);
+    fields_[std::string(field->control)] = edit;
+    grid->addWidget(label, row, left);
+    grid->addWidget(edit, row, left + 1);
+  } else if (const auto* label = std::get_if<Label>(&item)) {
+    wide(BuildLabel(*label));
+  } else if (const auto* button = std::get_if<Button>(&item)) {
+    auto* push = new QPushButton(Q(button->caption));
+    push->setObjectName(Q(button->control));
+    push->setMinimumWidth(90);
+    const std::string control(button->control);
+    connect(push, &QPushButton::clicked, this, [this, control] { PressButton(control); });
+    wide(push);
+  } else if (const auto* option = std::get_if<Option>(&item)) {
+    auto* radio = new QRadioButton(Q(option->caption));
+    radio->setObjectName(Q(option->control));
+    options_[std::string(option->control)] = radio;
+    wide(radio);
+  } else if (std::holds_alternative<Rule>(item)) {
+    auto* rule = new QFrame;
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    wide(rule);
+  } else if (const auto* table = std::get_if<TableItem>(&item)) {
+    wide(CreateTableView(table->content()));
+  } else if (const auto* document = std::get_if<DocumentItem>(&item)) {
+    auto* browser = new QTextBrowser;
+    browser->setHtml(Q(document->rich_text));
+    wide(browser);
+  } else if (const auto* picture = std::get_if<PictureItem>(&item)) {
+    wide(CreatePicture(picture->name));
+  } else if (const auto* list = std::get_if<ListItem>(&item)) {
+    auto* box = new QListWidget;
+    box->setObjectName(Q(list->control));
+    for (std::string_view entry : list->entries) box->addItem(Q(entry));
+    wide(box);
+  }
+}
+
+QWidget* FormWindow::BuildLabel(const Label& label) {
+  QLabel* widget = nullptr;
+  const bool reacts =
+      label.event != LabelEvent::kNone && !std::holds_alternative<std::monostate>(label.action);
+  if (reacts) {
+    auto* clickable = new ClickableLabel(Q(label.caption));
+    const auto signal = label.event == LabelEvent::kClick ? &ClickableLabel::clicked
+                                                          : &ClickableLabel::doubleClicked;
+    connect(clickable, signal, this, [this, &label] { RunLabelAction(label); });
+    clickable->setCursor(Qt::PointingHandCursor);
+    const bool opens = std::holds_alternative<OpenAction>(label.action);
+    const std::string_view tip =
+        label.event == LabelEvent::kClick
+            ? (opens ? texts::kClickOpens : texts::kClickExplains)
+            : (opens ? texts::kDoubleClickOpens : texts::kDoubleClickExplains);
+    clickable->setToolTip(Q(tip));
+    widget = clickable;
+  } else {
+    widget = new QLabel(Q(label.caption));
+  }
+  if (!label.control.empty()) widget->setObjectName(Q(label.control));
+  widget->setFont(FontFor(label.font, widget->font()));
+  if (label.align == Align::kCenter) widget->setAlignment(Qt::AlignCenter);
+  return widget;
+}
+
+void FormWindow::RunLabelAction(const Label& label) {
+  if (const auto* open = std::get_if<OpenAction>(&label.action)) {
+    manager_.Open(open->form);
+  } else if (const auto* hint = std::get_if<HintAction>(&label.action)) {
+    ShowHint(this, hint->title, hint->text);
+  }
+}
+
+FormState FormWindow::State() const {
+  FormState state;
+  for (const auto& [control, edit] : fields_) state.fields[control] = U(edit->text());
+  for (const auto& [control, radio] : options_) {
+    if (radio->isChecked()) state.selected_option = control;
+  }
+  state.trial_succeeded = manager_.TrialSucceeded(description_.form);
+  return state;
+}
+
+void FormWindow::SetFieldText(std::string_view control, const QString& text) {
+  const auto it = fields_.find(control);
+  if (it != fields_.end()) it->second->setText(text);
+}
+
+QString FormWindow::FieldText(std::string_view control) const {
+  const auto it = fields_.find(control);
+  return it == fields_.end() ? QString() : it->second->text();
+}
+
+void FormWindow::PressButton(std::string_view control) {
+  RunEffects(velmora::PressButton(description_, control, State()));
+}
+
+void FormWindow::RunEffects(const Effects& effects) {
+  // A modal box runs the event loop; the window may be closed meanwhile.
+  QPointer<FormWindow> self(this);
+  for (const Effect& e : effects) {
+    if (!self) return;
+    if (const auto* set = std::get_if<effect::SetField>(&e)) {
+      SetFieldText(set->control, Q(set->text));
+    } else if (const auto* message = std::get_if<effect::Message>(&e)) {
+      if (message->ok_cancel) {
+        ShowOkCancel(this, message->title, message->text);
+      } else {
+        ShowHint(this, message->title, message->text);
+      }
+    } else if (const auto* open = std::get_if<effect::Open>(&e)) {
+      manager_.Open(open->form);
+    } else if (std::holds_alternative<effect::Close>(e)) {
+      close();
+      return;
+    } else if (const auto* other = std::get_if<effect::SetOtherField>(&e)) {
+      manager_.SetField(other->form, other->control, Q(other->text));
+    } else if (const auto* flag = std::get_if<effect::SetTrialSucceeded>(&e)) {
+      manager_.SetTrialSucceeded(description_.form, flag->value);
+    } else if (const auto* report = std::get_if<effect::WriteReport>(&e)) {
+      WriteReportFile(this, report->lines);
+    } else if (std::holds_alternative<effect::ShowReport>(e)) {
+      ShowReportFile(this);
+    } else if (const auto* fault = std::get_if<effect::Fault>(&e)) {
+      ShowFault(this, fault->text);
+    }
+  }
+}
+
+}  // namespace velmora

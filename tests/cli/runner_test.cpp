@@ -1,0 +1,128 @@
+#include "cli/runner.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun Call(std::vector<std::string> args, const std::string& input = "") {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunCli(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(RunnerGolden, Form31WorkedExample) {
+  const CliRun run =
+      Call({"Form31", "Command1", "Text1=120", "Text2=850", "Text3=100", "Text4=0.6"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            R"({"form":"Form31","button":"Command1","fields":{"Text1":"120","Text2":"850",)"
+            R"("Text3":"100","Text4":"0.6","Text5":"948.261"},"messages":[],"fault":null,)"
+            R"("writes":{},"report":null})"
+            "\n");
+}
+
+TEST(RunnerGolden, Form31EmptyIsDivisionByZero) {
+  const CliRun run = Call({"Form31", "Command1"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            R"({"form":"Form31","button":"Command1","fields":{"Text1":"","Text2":"","Text3":"",)"
+            R"("Text4":"","Text5":""},"messages":[],"fault":{"kind":"division_by_zero",)"
+            R"("text":"除数为零（division by zero）"},"writes":{},"report":null})"
+            "\n");
+}
+
+TEST(RunnerGolden, HelpButtonIsAMessage) {
+  const CliRun run = Call({"Form31", "Command2"});
+  EXPECT_NE(run.out.find(R"("messages":[{"title":" ^_^ 帮助","text":"注：当水文计算断面)"),
+            std::string::npos);
+}
+
+TEST(RunnerGolden, TextWithEqualsSignAndQuotes) {
+  // Only the first '=' separates the control; the text is escaped in the output.
+  const CliRun run = Call({"Form31", "Command1", "Text1=1=\"2\"", "Text3=1"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find(R"("Text1":"1=\"2\"")"), std::string::npos);
+  EXPECT_NE(run.out.find(R"("Text5":".")"), std::string::npos);
+}
+
+TEST(RunnerJsonl, OnePressPerLine) {
+  const CliRun run =
+      Call({"--jsonl"},
+           "{\"form\":\"Form31\",\"button\":\"Command1\",\"inputs\":{\"Text1\":\"80\",\"Text2\":"
+           "\"1500\",\"Text3\":\"100\",\"Text4\":\"0.7\"}}\n"
+           "\n"
+           "{\"form\":\"Form31\",\"button\":\"Command1\",\"inputs\":{\"Text1\":120,\"Text2\":850,"
+           "\"Text3\":100,\"Text4\":0.6}}\n");
+  EXPECT_EQ(run.status, 0);
+  std::istringstream lines(run.out);
+  std::string first;
+  std::string second;
+  std::getline(lines, first);
+  std::getline(lines, second);
+  EXPECT_NE(first.find(R"("Text5":"1283.082")"), std::string::npos);
+  EXPECT_NE(second.find(R"("Text5":"948.261")"), std::string::npos);
+}
+
+struct BadCall {
+  const char* name;
+  std::vector<std::string> args;
+  std::string input;
+};
+
+class RunnerErrors : public testing::TestWithParam<BadCall> {};
+
+TEST_P(RunnerErrors, ExitWithTwoAndSayWhy) {
+  const CliRun run = Call(GetParam().args, GetParam().input);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_TRUE(run.err.starts_with("velmora-calc: ")) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, RunnerErrors,
+    testing::Values(
+        BadCall{"NoArguments", {}, ""}, BadCall{"UnknownForm", {"Form99", "Command1"}, ""},
+        BadCall{"UnknownButton", {"Form31", "Command9"}, ""},
+        BadCall{"UnknownControl", {"Form31", "Command1", "Text9=1"}, ""},
+        BadCall{"NotAnAssignment", {"Form31", "Command1", "Text1"}, ""},
+        BadCall{"UnknownFlag", {"--bogus"}, ""}, BadCall{"JsonlNotAnObject", {"--jsonl"}, "[1]\n"},
+        BadCall{"JsonlMissingButton", {"--jsonl"}, R"({"form":"Form31"})"},
+        BadCall{"JsonlTrailingText", {"--jsonl"}, R"({"form":"Form31","button":"Command1"} x)"},
+        BadCall{"JsonlUnknownForm", {"--jsonl"}, R"({"form":"FormX","button":"Command1"})"}),
+    [](const testing::TestParamInfo<BadCall>& info) { return std::string(info.param.name); });
+
+TEST(RunnerList, ListsForm31WithFieldsLabelsAndDefaults) {
+  const CliRun run = Call({"--list"});
+  EXPECT_EQ(run.status, 0);
+  std::istringstream lines(run.out);
+  std::string line;
+  std::string form31;
+  while (std::getline(lines, line)) {
+    if (line.starts_with(R"({"form":"Form31")")) form31 = line;
+  }
+  ASSERT_FALSE(form31.empty());
+  EXPECT_NE(form31.find(R"("caption":"利用流域面积比拟法计算设计流量","kind":"calculator")"),
+            std::string::npos);
+  EXPECT_NE(form31.find(R"({"control":"Text4","label":"面积指数n：","default":"","role":"input"})"),
+            std::string::npos);
+  EXPECT_NE(form31.find(R"({"control":"Text5","label":"水文计算断面的设计流量：","default":"",)"
+                        R"("role":"result"})"),
+            std::string::npos);
+  EXPECT_NE(form31.find(R"({"control":"Label6","caption":"面积指数n：","event":"double_click")"),
+            std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmora

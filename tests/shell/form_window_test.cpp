@@ -1,0 +1,147 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "common/window.h"
+#include "shell/fonts.h"
+#include "shell/form_window.h"
+#include "shell/window_manager.h"
+#include "shell_fixture.h"
+
+using velmora::FormWindow;
+using velmora::WindowManager;
+using velmora::testing::ModalAnswerer;
+using velmora::testing::VisibleTopLevels;
+
+namespace {
+
+// A window whose first label reacts to a single click and the second to a double-click.
+const velmora::Window& ClickWindow() {
+  using namespace velmora;
+  static const Window window{
+      .form = "FormClick",
+      .caption = "click",
+      .blocks = {{.items = {Label{.control = "Label1",
+                                  .caption = "open",
+                                  .event = LabelEvent::kClick,
+                                  .action = OpenAction{"Form31"}},
+                            Label{.control = "Label2",
+                                  .caption = "hint",
+                                  .event = LabelEvent::kDoubleClick,
+                                  .action = HintAction{"t", "double"}}}}},
+  };
+  return window;
+}
+
+QLineEdit* Edit(QWidget* window, const char* control) {
+  return window->findChild<QLineEdit*>(QString::fromUtf8(control));
+}
+
+void Click(QWidget* window, const char* control) {
+  window->findChild<QPushButton*>(QString::fromUtf8(control))->click();
+}
+
+}  // namespace
+
+class FormWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { velmora::InstallFonts(); }
+
+  void init() {
+    manager_ = new WindowManager;
+    form31_ = qobject_cast<FormWindow*>(manager_->Open("Form31"));
+    QVERIFY(form31_ != nullptr);
+  }
+
+  void cleanup() {
+    VELMORA_CHECK_BOXES(answerer_);
+    answerer_.Clear();
+    delete manager_;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(VisibleTopLevels().isEmpty());
+  }
+
+  void buildsFramesFieldsAndButtons() {
+    QCOMPARE(form31_->windowTitle(), QStringLiteral("利用流域面积比拟法计算设计流量"));
+    QCOMPARE(form31_->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(),
+             QStringLiteral("参数输入"));
+    QCOMPARE(form31_->findChild<QGroupBox*>(QStringLiteral("Frame2"))->title(),
+             QStringLiteral("计算结果(m*3/s)"));
+    QCOMPARE(form31_->findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+             QStringLiteral("计 算"));
+    QCOMPARE(form31_->findChild<QLabel*>(QStringLiteral("Label6"))->text(),
+             QStringLiteral("面积指数n："));
+    // The result field's look, and the input fields' plain background.
+    QVERIFY(Edit(form31_, "Text5")->styleSheet().contains(QStringLiteral("rgb(255, 192, 128)")));
+    QVERIFY(Edit(form31_, "Text1")->styleSheet().isEmpty());
+  }
+
+  void computeWritesTheResult() {
+    Edit(form31_, "Text1")->setText(QStringLiteral("120"));
+    Edit(form31_, "Text2")->setText(QStringLiteral("850"));
+    Edit(form31_, "Text3")->setText(QStringLiteral("100"));
+    Edit(form31_, "Text4")->setText(QStringLiteral("0.6"));
+    Click(form31_, "Command1");
+    QCOMPARE(Edit(form31_, "Text5")->text(), QStringLiteral("948.261"));
+    // Text typed into the result is overwritten and never read.
+    Edit(form31_, "Text5")->setText(QStringLiteral("junk"));
+    Click(form31_, "Command1");
+    QCOMPARE(Edit(form31_, "Text5")->text(), QStringLiteral("948.261"));
+  }
+
+  void faultShowsABoxAndKeepsTheResult() {
+    Edit(form31_, "Text5")->setText(QStringLiteral("before"));
+    answerer_.Expect(QStringLiteral("计算错误"), QStringLiteral("除数为零（division by zero）"));
+    Click(form31_, "Command1");
+    VELMORA_CHECK_BOXES(answerer_);
+    QCOMPARE(Edit(form31_, "Text5")->text(), QStringLiteral("before"));
+    QVERIFY(form31_->isVisible());
+  }
+
+  void helpButtonShowsItsNote() {
+    answerer_.Expect(QStringLiteral(" ^_^ 帮助"), QStringLiteral("可将水文站的实测最大洪水流量"));
+    Click(form31_, "Command2");
+  }
+
+  void labelReactsToDoubleClickOnly() {
+    QWidget* label = form31_->findChild<QLabel*>(QStringLiteral("Label6"));
+    QTest::mouseClick(label, Qt::LeftButton);
+    QCOMPARE(answerer_.seen().size(), std::size_t{0});
+    answerer_.Expect(QStringLiteral(" ^_^ 提示"), QStringLiteral("n—经验指数"));
+    QTest::mouseDClick(label, Qt::LeftButton);
+    VELMORA_CHECK_BOXES(answerer_);
+    // A label without an action ignores both.
+    QWidget* plain = form31_->findChild<QLabel*>(QStringLiteral("Label2"));
+    QTest::mouseClick(plain, Qt::LeftButton);
+    QTest::mouseDClick(plain, Qt::LeftButton);
+  }
+
+  void singleClickLabelActsOnClick() {
+    form31_->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    FormWindow window(ClickWindow(), *manager_);
+    window.show();
+    QTest::mouseClick(window.findChild<QLabel*>(QStringLiteral("Label1")), Qt::LeftButton);
+    QWidget* opened = manager_->Find("Form31");
+    QVERIFY(opened && opened->isVisible());
+    // The double-click label stays silent on a single click.
+    QTest::mouseClick(window.findChild<QLabel*>(QStringLiteral("Label2")), Qt::LeftButton);
+    QCOMPARE(answerer_.seen().size(), std::size_t{0});
+    answerer_.Expect(QStringLiteral("t"), QStringLiteral("double"));
+    QTest::mouseDClick(window.findChild<QLabel*>(QStringLiteral("Label2")), Qt::LeftButton);
+    VELMORA_CHECK_BOXES(answerer_);
+    window.close();
+  }
+
+ private:
+  WindowManager* manager_ = nullptr;
+  FormWindow* form31_ = nullptr;
+  ModalAnswerer answerer_;
+};
+
+QTEST_MAIN(FormWindowTest)
+#include "form_window_test.moc"

@@ -1,0 +1,65 @@
+// What every shell test shares: modal boxes answered and checked instead of hanging the run.
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <deque>
+
+class QWidget;
+
+namespace velmora::testing {
+
+/// Answers modal boxes as they appear. Each expected box is checked for its title and for text
+/// that its message must contain, then closed with the given button. A box that nobody expected
+/// is recorded and closed, so that a test fails instead of waiting forever.
+class ModalAnswerer : public QObject {
+  Q_OBJECT
+
+ public:
+  struct Seen {
+    QString title;
+    QString text;
+  };
+
+  ModalAnswerer();
+  ~ModalAnswerer() override;
+
+  void Expect(const QString& title, const QString& text_part,
+              QMessageBox::StandardButton button = QMessageBox::Ok);
+
+  /// Boxes that were expected but did not appear, and boxes that appeared unexpected or wrong.
+  QStringList Problems() const;
+  const std::vector<Seen>& seen() const { return seen_; }
+  void Clear();
+
+ private:
+  void Poll();
+
+  struct Expected {
+    QString title;
+    QString text_part;
+    QMessageBox::StandardButton button;
+  };
+  std::deque<Expected> expected_;
+  std::vector<Seen> seen_;
+  QStringList problems_;
+  QTimer timer_;
+};
+
+/// Lower-case helpers for the tests.
+QString Q8(const char* utf8);
+
+/// The top-level windows that are shown.
+QList<QWidget*> VisibleTopLevels();
+
+}  // namespace velmora::testing
+
+/// Fails the current Qt test when the answerer saw a problem.
+#define VELMORA_CHECK_BOXES(answerer)                                                \
+  do {                                                                               \
+    const QStringList problems_ = (answerer).Problems();                             \
+    QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral("; ")))); \
+  } while (false)

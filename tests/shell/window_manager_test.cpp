@@ -1,0 +1,112 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "shell/fonts.h"
+#include "shell/form_window.h"
+#include "shell/window_manager.h"
+#include "shell_fixture.h"
+
+using velmora::FormWindow;
+using velmora::WindowManager;
+using velmora::testing::ModalAnswerer;
+using velmora::testing::VisibleTopLevels;
+
+namespace {
+
+QLineEdit* Edit(QWidget* window, const char* control) {
+  return window->findChild<QLineEdit*>(QString::fromUtf8(control));
+}
+
+void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+}  // namespace
+
+class WindowManagerTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { velmora::InstallFonts(); }
+
+  void init() { manager_ = new WindowManager; }
+
+  void cleanup() {
+    VELMORA_CHECK_BOXES(answerer_);
+    answerer_.Clear();
+    delete manager_;
+    Settle();
+    QVERIFY(VisibleTopLevels().isEmpty());
+  }
+
+  void openTwiceBringsTheSameWindowUnchanged() {
+    QWidget* first = manager_->Open("Form31");
+    QVERIFY(first && first->isVisible());
+    Edit(first, "Text1")->setText(QStringLiteral("120"));
+    QWidget* second = manager_->Open("Form31");
+    QCOMPARE(second, first);
+    QCOMPARE(Edit(second, "Text1")->text(), QStringLiteral("120"));
+  }
+
+  void unknownFormOpensNothing() {
+    QCOMPARE(manager_->Open("Form99"), nullptr);
+    QVERIFY(VisibleTopLevels().isEmpty());
+  }
+
+  void exitButtonDiscardsTheFields() {
+    QWidget* window = manager_->Open("Form31");
+    Edit(window, "Text1")->setText(QStringLiteral("120"));
+    window->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+    Settle();
+    QCOMPARE(manager_->Find("Form31"), nullptr);
+    QWidget* again = manager_->Open("Form31");
+    QCOMPARE(Edit(again, "Text1")->text(), QString());
+    QCOMPARE(Edit(again, "Text5")->text(), QString());
+  }
+
+  void frameCloseDiscardsTheFieldsToo() {
+    QWidget* window = manager_->Open("Form31");
+    Edit(window, "Text2")->setText(QStringLiteral("850"));
+    window->close();
+    Settle();
+    QCOMPARE(Edit(manager_->Open("Form31"), "Text2")->text(), QString());
+  }
+
+  void writeIntoAbsentWindowCreatesItHidden() {
+    manager_->SetField("Form31", "Text2", QStringLiteral("366.74"));
+    QWidget* hidden = manager_->Find("Form31");
+    QVERIFY(hidden != nullptr);
+    QVERIFY(!hidden->isVisible());
+    QWidget* shown = manager_->Open("Form31");
+    QCOMPARE(shown, hidden);
+    QCOMPARE(Edit(shown, "Text2")->text(), QStringLiteral("366.74"));
+    // Closing the shown window discards the written value.
+    shown->close();
+    Settle();
+    QCOMPARE(Edit(manager_->Open("Form31"), "Text2")->text(), QString());
+  }
+
+  void writeIntoOpenWindowChangesItAtOnce() {
+    QWidget* window = manager_->Open("Form31");
+    manager_->SetField("Form31", "Text1", QStringLiteral("7"));
+    QCOMPARE(Edit(window, "Text1")->text(), QStringLiteral("7"));
+    QVERIFY(window->isVisible());
+  }
+
+  void valueBesideTheFieldsOutlivesTheWindow() {
+    QWidget* window = manager_->Open("Form31");
+    manager_->SetTrialSucceeded("Form31", true);
+    window->close();
+    Settle();
+    QVERIFY(manager_->TrialSucceeded("Form31"));
+    auto* reopened = qobject_cast<FormWindow*>(manager_->Open("Form31"));
+    QVERIFY(reopened->State().trial_succeeded);
+    QVERIFY(!manager_->TrialSucceeded("Form2"));
+  }
+
+ private:
+  WindowManager* manager_ = nullptr;
+  ModalAnswerer answerer_;
+};
+
+QTEST_MAIN(WindowManagerTest)
+#include "window_manager_test.moc"
