@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cassert>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,11 +17,13 @@ struct Decimal {
   int exponent = 0;
 };
 
-// The decimal digits of `value` as printf writes them with `precision` digits after the first.
+// The decimal digits of `value` in scientific form with `precision` digits after the first,
+// correctly rounded. to_chars, unlike printf, never looks at the locale.
 Decimal Printed(double value, int precision) {
   std::string buffer(static_cast<std::size_t>(precision) + 16, '\0');
-  const int length = std::snprintf(buffer.data(), buffer.size(), "%.*e", precision, value);
-  buffer.resize(static_cast<std::size_t>(length));
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::scientific, precision);
+  buffer.resize(static_cast<std::size_t>(result.ptr - buffer.data()));
   Decimal d;
   std::size_t i = 0;
   if (buffer[i] == '-') {

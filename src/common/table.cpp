@@ -1,6 +1,6 @@
 #include "common/table.h"
 
-#include <cstdio>
+#include <charconv>
 #include <string>
 
 namespace velmora {
@@ -8,8 +8,9 @@ namespace velmora {
 std::string CellText(const TableCell& cell) {
   if (!cell.number) return cell.text;
   char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", cell.decimals, *cell.number);
-  std::string text = buffer;
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, *cell.number,
+                                    std::chars_format::fixed, cell.decimals);
+  std::string text(buffer, result.ptr);
   if (cell.trim_zeros && text.find('.') != std::string::npos) {
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();

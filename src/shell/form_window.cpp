@@ -76,6 +76,8 @@ QWidget* FormWindow::BuildBlock(const Block& block) {
   for (int i = 0; i < static_cast<int>(block.items.size()); ++i) {
     AddItem(block.items[static_cast<std::size_t>(i)], grid, i % per_column, i / per_column);
   }
+  // Items keep to the top when a neighbouring block makes this one taller.
+  grid->setRowStretch(per_column, 1);
   return box;
 }
 

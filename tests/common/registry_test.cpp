@@ -70,8 +70,8 @@ TEST(RegistryTest, ControlNamesAreUniqueWithinAWindow) {
   for (const Window* window : AllWindows()) {
     std::set<std::string_view> names;
     auto add = [&](std::string_view control) {
-      if (!control.empty())
-        EXPECT_TRUE(names.insert(control).second) << window->form << " " << control;
+      if (control.empty()) return;
+      EXPECT_TRUE(names.insert(control).second) << window->form << " " << control;
     };
     for (const Block& block : window->blocks) add(block.control);
     for (const Field* field : Fields(*window)) add(field->control);

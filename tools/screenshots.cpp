@@ -1,0 +1,62 @@
+// Saves a PNG of windows as the program draws them, for looking at them and for the docs.
+//
+//   QT_QPA_PLATFORM=offscreen velmora-screenshots OUTDIR [FORM[:BUTTON...] ...]
+//
+// Without forms it takes every window of the registry. FORM:Command1 presses that button first
+// (message boxes it raises are dismissed), so results show in the picture.
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QTimer>
+#include <cstdio>
+
+#include "common/registry.h"
+#include "shell/fonts.h"
+#include "shell/form_window.h"
+#include "shell/text.h"
+#include "shell/window_manager.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  velmora::InstallFonts();
+  const QStringList args = QApplication::arguments();
+  if (args.size() < 2) {
+    std::fprintf(stderr, "usage: velmora-screenshots OUTDIR [FORM[:BUTTON...] ...]\n");
+    return 2;
+  }
+  const QDir out(args[1]);
+  QDir().mkpath(out.path());
+  QStringList targets = args.mid(2);
+  if (targets.isEmpty()) {
+    for (const velmora::Window* window : velmora::AllWindows()) targets << velmora::Q(window->form);
+  }
+
+  // Boxes raised by a press would wait for a click: close each as it appears.
+  QTimer dismiss;
+  QObject::connect(&dismiss, &QTimer::timeout, [] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(0);
+  });
+  dismiss.start(20);
+
+  velmora::WindowManager windows;
+  int status = 0;
+  for (const QString& target : targets) {
+    const QStringList parts = target.split(QLatin1Char(':'));
+    QWidget* window = windows.Open(velmora::U(parts[0]));
+    if (window == nullptr) {
+      std::fprintf(stderr, "no such form: %s\n", qPrintable(parts[0]));
+      status = 2;
+      continue;
+    }
+    if (auto* form = qobject_cast<velmora::FormWindow*>(window)) {
+      for (const QString& button : parts.mid(1)) form->PressButton(velmora::U(button));
+    }
+    window->adjustSize();
+    QCoreApplication::processEvents();
+    const QString file = out.filePath(QString(target).replace(QLatin1Char(':'), QLatin1Char('_')) +
+                                      QStringLiteral(".png"));
+    window->grab().save(file);
+    std::printf("%s\n", qPrintable(file));
+  }
+  return status;
+}
