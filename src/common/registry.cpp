@@ -27,8 +27,8 @@ const Window& Form6() {
 const std::vector<const Window*>& AllWindows() {
   static const std::vector<const Window*> all = [] {
     std::vector<const Window*> windows{&Form6()};
-    for (auto list :
-         {DischargeWindows, OpeningWindows, WaterLevelWindows, ScourWindows, ReferenceWindows}) {
+    for (auto list : {DischargeWindows, OpeningWindows, WaterLevelWindows, ScourWindows,
+                      ReferenceWindows, FrequencyWindows}) {
       for (const Window* w : list()) windows.push_back(w);
     }
     return windows;

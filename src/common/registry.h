@@ -21,6 +21,7 @@ std::vector<const Window*> OpeningWindows();
 std::vector<const Window*> WaterLevelWindows();
 std::vector<const Window*> ScourWindows();
 std::vector<const Window*> ReferenceWindows();
+std::vector<const Window*> FrequencyWindows();  // frequency and rainstorm parameter tables
 
 /// The main window `Form6`: its caption and the welcome labels.
 const Window& Form6();

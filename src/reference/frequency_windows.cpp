@@ -1,0 +1,7 @@
+#include "common/registry.h"
+
+namespace velmora {
+
+std::vector<const Window*> FrequencyWindows() { return {}; }
+
+}  // namespace velmora
