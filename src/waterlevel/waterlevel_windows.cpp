@@ -1,7 +1,8 @@
 #include "common/registry.h"
+#include "waterlevel/design_water_level_estimate.h"
 
 namespace velmora {
 
-std::vector<const Window*> WaterLevelWindows() { return {}; }
+std::vector<const Window*> WaterLevelWindows() { return {&Form2()}; }
 
 }  // namespace velmora

@@ -1,0 +1,243 @@
+#include "waterlevel/design_water_level_estimate.h"
+
+#include <string>
+
+#include "common/format_pattern.h"
+#include "common/press.h"
+#include "waterlevel/design_water_level_report.h"
+
+namespace velmora {
+
+SubSectionFlow ManningFlow(Real area, Real perimeter, Real width, Real roughness, Single slope) {
+  SubSectionFlow f;
+  f.r = area / perimeter;
+  // A roughness above 1 can only be 1/n; exactly 1 counts as n.
+  f.k = roughness > 1.0 ? roughness : 1.0 / roughness;
+  f.v = f.k * Pow(f.r, 2.0 / 3.0) * Pow(slope / 1000.0, 1.0 / 2.0);
+  f.q = area * f.v;
+  f.hj = ToSingle(area / width);
+  return f;
+}
+
+DesignWaterLevelResult DesignWaterLevelEstimate(const WaterLevelInputs& in,
+                                                std::optional<SectionType> section) {
+  DesignWaterLevelResult r;
+  r.section = section;
+  r.channel = ManningFlow(in.ac, in.chi_c, in.bc, in.nc, in.ic);
+  if (!section) return r;
+  r.q = r.channel.q;
+  if (*section == SectionType::kSeparable) {
+    r.floodplain = ManningFlow(in.at, in.chi_t, in.bt, in.nt, in.it);
+    r.q = r.channel.q + r.floodplain.q;
+  }
+  r.d = ToSingle(100.0 * (in.qp - r.q) / in.qp);
+  // The band is closed: a D of exactly ±5 (as a single) is accepted.
+  if (r.d > 5.0) {
+    r.verdict = TrialVerdict::kDepthTooSmall;
+  } else if (r.d < -5.0) {
+    r.verdict = TrialVerdict::kDepthTooLarge;
+  } else {
+    r.verdict = TrialVerdict::kAccepted;
+  }
+  return r;
+}
+
+namespace {
+
+constexpr std::string_view kHintTitle = " ^_^ 提示";
+constexpr const char* kResultFields[] = {"Text14", "Text15", "Text16", "Text17",
+                                         "Text18", "Text19", "Text20", "Text21"};
+
+WaterLevelInputs ReadInputs(Press& press) {
+  WaterLevelInputs in;
+  in.ac = press.Read("Text1");
+  in.chi_c = press.Read("Text2");
+  in.bc = press.Read("Text3");
+  in.nc = press.Read("Text4");
+  in.ic = press.ReadSingle("Text5");
+  in.at = press.Read("Text6");
+  in.chi_t = press.Read("Text7");
+  in.bt = press.Read("Text8");
+  in.nt = press.Read("Text9");
+  in.it = press.ReadSingle("Text10");
+  in.hcm = press.Read("Text11");
+  in.htm = press.Read("Text12");
+  in.qp = press.Read("Text13");
+  return in;
+}
+
+// Fills the pier-scour windows' channel (and floodplain) inputs, in this order.
+void HandOverToScour(Press& press, const WaterLevelInputs& in, const DesignWaterLevelResult& r) {
+  constexpr std::string_view kPattern = "#####.###";
+  press.SetOther("form3", "Text1", FormatPattern(r.channel.q, kPattern));
+  press.SetOther("form3", "Text2", FormatPattern(r.channel.v, kPattern));
+  press.SetOther("form3", "Text4", FormatPattern(in.bc, kPattern));
+  press.SetOther("form3", "Text8", FormatPattern(in.hcm, kPattern));
+  press.SetOther("form3", "Text9", FormatPattern(r.channel.hj, kPattern));
+  press.SetOther("form1", "Text1", FormatPattern(r.channel.q, kPattern));
+  press.SetOther("form1", "Text2", FormatPattern(in.hcm, kPattern));
+  press.SetOther("form1", "Text3", FormatPattern(r.channel.hj, kPattern));
+  if (r.section == SectionType::kSeparable) {
+    press.SetOther("form1", "Text10", FormatPattern(r.floodplain.q, kPattern));
+    press.SetOther("form1", "Text11", FormatPattern(in.htm, kPattern));
+    press.SetOther("form1", "Text12", FormatPattern(r.floodplain.hj, kPattern));
+  }
+}
+
+void Compute(Press& press) {
+  const WaterLevelInputs in = ReadInputs(press);
+  std::optional<SectionType> section;
+  if (press.Selected("Option2")) {
+    section = SectionType::kSeparable;
+  } else if (press.Selected("Option1")) {
+    section = SectionType::kNotSeparable;
+  }
+  const DesignWaterLevelResult r = DesignWaterLevelEstimate(in, section);
+  if (r.verdict == TrialVerdict::kNoSectionType) {
+    press.Hint(kHintTitle, "请选择滩槽形式！");
+    return;
+  }
+
+  if (r.verdict != TrialVerdict::kAccepted) {
+    // Every result field goes: a non-separable trial must not leave an earlier trial's floodplain
+    // results standing beside its own.
+    for (const char* control : kResultFields) press.Set(control, "");
+    press.SetTrialSucceeded(false);
+    press.Hint(kHintTitle, r.verdict == TrialVerdict::kDepthTooSmall ? "水深太小，需增大水深！"
+                                                                     : "水深太大，需降低水深！");
+    return;
+  }
+
+  if (r.section == SectionType::kSeparable) {
+    constexpr std::string_view kPattern = "######.###";
+    press.SetResult("Text14", r.channel.q, kPattern);
+    press.SetResult("Text15", r.channel.v, kPattern);
+    press.SetResult("Text16", in.hcm, kPattern);
+    press.SetResult("Text17", r.channel.hj, kPattern);
+    press.SetResult("Text18", r.floodplain.q, kPattern);
+    press.SetResult("Text19", r.floodplain.v, kPattern);
+    press.SetResult("Text20", in.htm, kPattern);
+    press.SetResult("Text21", r.floodplain.hj, kPattern);
+  } else {
+    constexpr std::string_view kPattern = "#####.###";
+    press.SetResult("Text14", r.channel.q, kPattern);
+    press.SetResult("Text15", r.channel.v, kPattern);
+    press.SetResult("Text16", in.hcm, kPattern);
+    press.SetResult("Text17", r.channel.hj, kPattern);
+    for (const char* control : {"Text18", "Text19", "Text20", "Text21"}) press.Set(control, "");
+  }
+  press.SetTrialSucceeded(true);
+  press.Message("^_^ 提示", "恭喜！估算成功,设计流量和计算流量的偏差是(%):" + GeneralText(r.d),
+                /*ok_cancel=*/true);
+  HandOverToScour(press, in, r);
+  press.WriteReport(DesignWaterLevelReport(in, r));
+}
+
+void ShowReport(Press& press) {
+  if (press.TrialSucceeded()) {
+    press.ShowReport();
+  } else {
+    press.Hint("冲刷计算", "对不起，试算不成功，不能生成计算结果，请重新输入数据");
+  }
+}
+
+Field Input(std::string_view control, std::string_view caption, std::string_view default_text) {
+  return {.control = control, .label = {.caption = caption}, .default_text = default_text};
+}
+
+Field Roughness(std::string_view control, std::string_view label, std::string_view caption,
+                std::string_view table, std::string_view default_text) {
+  return {.control = control,
+          .label = {.control = label,
+                    .caption = caption,
+                    .event = LabelEvent::kDoubleClick,
+                    .action = OpenAction{table}},
+          .default_text = default_text};
+}
+
+Field Result(std::string_view control, std::string_view caption) {
+  return {.control = control,
+          .label = {.caption = caption},
+          .role = FieldRole::kResult,
+          .text_font = kSongItalic};
+}
+
+}  // namespace
+
+const Window& Form2() {
+  static const Window window{
+      .form = "Form2",
+      .caption = "设计水位估算",
+      .blocks =
+          {
+              {.framed = false,
+               .arrangement = Arrangement::kRow,
+               .place = {.row = 0, .column = 0},
+               .items = {Option{"Option2", "滩槽可分"}, Option{"Option1", "滩槽不可分"}}},
+              {.framed = false,
+               .place = {.row = 0, .column = 1},
+               .items = {Input("Text13", "设计流量Qp(立方米/秒):", "1733")}},
+              {.framed = false,
+               .place = {.row = 1, .column = 0},
+               .items = {Input("Text11", "假定最大水深:  河槽(m):", "2.1")}},
+              {.framed = false,
+               .place = {.row = 1, .column = 1},
+               .items = {Input("Text12", "河滩(m):", "")}},
+              {.control = "Frame1(0)",
+               .caption = "河槽参数",
+               .place = {.row = 2, .column = 0},
+               .items =
+                   {
+                       Input("Text1", "河槽过水面积Ac(平方米):", "581.894"),
+                       Input("Text2", "河槽过水断面湿周χc(m):", "738.58"),
+                       Input("Text3", "河槽过水断面宽度Bc(m):", "738.58"),
+                       Roughness("Text4", "Label4", "河槽糙率nc(或1/nc):", "Form42", "40"),
+                       Input("Text5", "河槽水面比降Ic(‰):", "8"),
+                   }},
+              {.control = "Frame1(1)",
+               .caption = "河滩参数",
+               .place = {.row = 2, .column = 1},
+               .items =
+                   {
+                       Input("Text6", "河滩过水面积At(平方米):", ""),
+                       Input("Text7", "河滩过水断面湿周χt(m):", ""),
+                       Input("Text8", "河滩过水断面宽度Bt(m):", ""),
+                       Roughness("Text9", "Label6", "河滩糙率nt(或1/nt):", "Form43", ""),
+                       Input("Text10", "河滩水面比降It(‰):", ""),
+                   }},
+              {.control = "Frame2",
+               .caption = "河槽计算结果",
+               .place = {.row = 3, .column = 0},
+               .items =
+                   {
+                       Result("Text14", "河槽流量Qc(立方米/秒):"),
+                       Result("Text15", "河槽平均流速Vc(米/秒):"),
+                       Result("Text16", "河槽最大水深hcm(m):"),
+                       Result("Text17", "河槽平均水深hcj(m):"),
+                   }},
+              {.control = "Frame3",
+               .caption = "河滩计算结果",
+               .place = {.row = 3, .column = 1},
+               .items =
+                   {
+                       Result("Text18", "河滩流量Qt(立方米/秒):"),
+                       Result("Text19", "河滩平均流速Vt(米/秒):"),
+                       Result("Text20", "河滩最大水深htm(m):"),
+                       Result("Text21", "河滩平均水深htj(m):"),
+                   }},
+              {.framed = false,
+               .arrangement = Arrangement::kRow,
+               .place = {.row = 4, .column = 0, .column_span = 2},
+               .items =
+                   {
+                       Button{"Command1", "计算", &Compute},
+                       Button{"Command4", "计算结果输出", &ShowReport},
+                       Button{"Command2", "清除", ClearAction{}},
+                       Button{"Command3", "退出", CloseAction{}},
+                   }},
+          },
+  };
+  return window;
+}
+
+}  // namespace velmora
