@@ -3,16 +3,20 @@
 //   QT_QPA_PLATFORM=offscreen velmora-screenshots OUTDIR [FORM[:BUTTON...] ...]
 //
 // Without forms it takes every window of the registry. FORM:Command1 presses that button first
-// (message boxes it raises are dismissed), so results show in the picture.
+// (message boxes it raises are dismissed), so results show in the picture; FORM:Option1 turns an
+// option button on. Windows a press brings up (the report viewer) are saved too, as
+// FORM_..._NAME.png. The report file goes to OUTDIR/report, never to the Documents folder.
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QTimer>
 #include <cstdio>
 
 #include "common/registry.h"
 #include "shell/fonts.h"
 #include "shell/form_window.h"
+#include "shell/report_file.h"
 #include "shell/text.h"
 #include "shell/window_manager.h"
 
@@ -38,6 +42,7 @@ int main(int argc, char** argv) {
   });
   dismiss.start(20);
 
+  velmora::SetReportFolder(out.filePath(QStringLiteral("report")));
   velmora::WindowManager windows;
   int status = 0;
   for (const QString& target : targets) {
@@ -48,15 +53,32 @@ int main(int argc, char** argv) {
       status = 2;
       continue;
     }
+    const QWidgetList before = QApplication::topLevelWidgets();
     if (auto* form = qobject_cast<velmora::FormWindow*>(window)) {
-      for (const QString& button : parts.mid(1)) form->PressButton(velmora::U(button));
+      for (const QString& control : parts.mid(1)) {
+        if (auto* option = form->findChild<QRadioButton*>(control)) {
+          option->setChecked(true);
+        } else {
+          form->PressButton(velmora::U(control));
+        }
+      }
     }
     window->adjustSize();
     QCoreApplication::processEvents();
-    const QString file = out.filePath(QString(target).replace(QLatin1Char(':'), QLatin1Char('_')) +
-                                      QStringLiteral(".png"));
+    const QString base = QString(target).replace(QLatin1Char(':'), QLatin1Char('_'));
+    const QString file = out.filePath(base + QStringLiteral(".png"));
     window->grab().save(file);
     std::printf("%s\n", qPrintable(file));
+    for (QWidget* other : QApplication::topLevelWidgets()) {
+      if (other == window || before.contains(other) || !other->isVisible() ||
+          qobject_cast<QMessageBox*>(other) != nullptr) {
+        continue;
+      }
+      const QString extra =
+          out.filePath(base + QLatin1Char('_') + other->objectName() + QStringLiteral(".png"));
+      other->grab().save(extra);
+      std::printf("%s\n", qPrintable(extra));
+    }
   }
   return status;
 }

@@ -15,4 +15,20 @@ inline constexpr std::string_view kClickExplains = "单击查看说明";
 inline constexpr std::string_view kDoubleClickOpens = "双击查看参考表";
 inline constexpr std::string_view kDoubleClickExplains = "双击查看说明";
 
+// The design water level report file and its viewer.
+inline constexpr std::string_view kReportFolder = "工具箱/Velmora";  // under the Documents folder
+inline constexpr std::string_view kReportFile = "设计水位估算.txt";
+inline constexpr std::string_view kReportTitle = "设计水位估算计算书";
+inline constexpr std::string_view kReportNotWritten = "计算书未能写入文件：";
+inline constexpr std::string_view kReportNotRead = "计算书文件未能打开：";
+inline constexpr std::string_view kReportNotSaved = "计算书未能另存为：";
+inline constexpr std::string_view kReportNotOpened = "系统编辑器未能打开文件：";
+inline constexpr std::string_view kReason = "原因：";
+inline constexpr std::string_view kFolderNotCreated = "无法建立文件夹 ";
+inline constexpr std::string_view kNoGbkEncoder = "本程序所用的Qt不支持GBK编码";
+inline constexpr std::string_view kReportSaveAs = "另存为…";
+inline constexpr std::string_view kSaveAsTitle = "另存为";
+inline constexpr std::string_view kReportOpenExternally = "用系统编辑器打开";
+inline constexpr std::string_view kTextFileFilter = "文本文件 (*.txt);;所有文件 (*)";
+
 }  // namespace velmora::texts

@@ -219,7 +219,7 @@ void FormWindow::RunEffects(const Effects& effects) {
     } else if (const auto* report = std::get_if<effect::WriteReport>(&e)) {
       WriteReportFile(this, report->lines);
     } else if (std::holds_alternative<effect::ShowReport>(e)) {
-      ShowReportFile(this);
+      ShowReportFile(manager_, this);
     } else if (const auto* fault = std::get_if<effect::Fault>(&e)) {
       ShowFault(this, fault->text);
     }

@@ -1,17 +1,41 @@
-// The design water level report: written as a file, shown in a viewer.
+// The design water level report: written as a GBK file, shown in a viewer window.
 #pragma once
 
+#include <QByteArray>
+#include <QString>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QWidget;
 
 namespace velmora {
 
-/// Writes the report's lines to the report file; a failure is shown to the user.
-void WriteReportFile(QWidget* parent, const std::vector<std::string>& lines);
+class WindowManager;
 
-/// Shows the report file of the last accepted trial.
-void ShowReportFile(QWidget* parent);
+/// The name under which the window manager keeps the report viewer.
+inline constexpr std::string_view kReportViewer = "ReportViewer";
+
+/// The folder of the report file: <Documents>/工具箱/Velmora, unless pointed elsewhere.
+QString ReportFolder();
+/// Points the report file at another folder (tests use a temporary one); an empty folder brings
+/// back the Documents folder.
+void SetReportFolder(const QString& folder);
+/// The report file: <ReportFolder()>/设计水位估算.txt.
+QString ReportPath();
+
+/// The report's bytes: each line in GBK followed by CR LF. Empty with `error` set when this Qt
+/// has no GBK encoder.
+QByteArray EncodeReport(const std::vector<std::string>& lines, QString* error);
+/// The text of a GBK file.
+QString DecodeReport(const QByteArray& bytes);
+
+/// Writes the report file whole, creating its folders; a failure is shown to the user with the
+/// path and the reason. Returns whether the file was written.
+bool WriteReportFile(QWidget* parent, const std::vector<std::string>& lines);
+
+/// Shows the report file in the viewer window, read afresh; an open viewer comes to the front.
+/// A file that cannot be read is a message instead.
+void ShowReportFile(WindowManager& manager, QWidget* parent);
 
 }  // namespace velmora

@@ -31,6 +31,12 @@ QWidget* WindowManager::Create(std::string_view form) {
   return widget;
 }
 
+void WindowManager::Adopt(std::string_view name, QWidget* window) {
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setObjectName(Q(name));
+  windows_[std::string(name)] = window;
+}
+
 QWidget* WindowManager::Find(std::string_view form) const {
   const auto it = windows_.find(form);
   return it == windows_.end() ? nullptr : it->second.data();

@@ -31,6 +31,10 @@ class WindowManager : public QObject {
   /// The form's instance if it exists, shown or hidden.
   QWidget* Find(std::string_view form) const;
 
+  /// Keeps a window that has no description (the report viewer) with the others under `name`:
+  /// `Find(name)` returns it, closing it discards it, and it goes with the rest on "退出".
+  void Adopt(std::string_view name, QWidget* window);
+
   /// Writes a field of another window, creating that window hidden when needed.
   void SetField(std::string_view form, std::string_view control, const QString& text);
 

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "shell/report_file.h"
+
 namespace velmora::testing {
 
 ModalAnswerer::ModalAnswerer() {
@@ -55,6 +57,10 @@ void ModalAnswerer::Poll() {
     box->done(QMessageBox::Cancel);
   }
 }
+
+TemporaryReportFolder::TemporaryReportFolder() { SetReportFolder(dir_.path()); }
+
+TemporaryReportFolder::~TemporaryReportFolder() { SetReportFolder(QString()); }
 
 QString Q8(const char* utf8) { return QString::fromUtf8(utf8); }
 

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
 
@@ -47,6 +48,21 @@ class ModalAnswerer : public QObject {
   std::vector<Seen> seen_;
   QStringList problems_;
   QTimer timer_;
+};
+
+/// Points the report file at a fresh temporary folder while it lives, so that no test writes
+/// into the Documents folder.
+class TemporaryReportFolder {
+ public:
+  TemporaryReportFolder();
+  ~TemporaryReportFolder();
+  TemporaryReportFolder(const TemporaryReportFolder&) = delete;
+  TemporaryReportFolder& operator=(const TemporaryReportFolder&) = delete;
+
+  QString path() const { return dir_.path(); }
+
+ private:
+  QTemporaryDir dir_;
 };
 
 /// Lower-case helpers for the tests.

@@ -1,0 +1,292 @@
+// Form2 in the shell: trials in sequence, the report file's bytes, its viewer, TrialSucceeded.
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringEncoder>
+#include <QtTest>
+
+#include "common/press.h"
+#include "shell/fonts.h"
+#include "shell/form_window.h"
+#include "shell/report_file.h"
+#include "shell/report_viewer.h"
+#include "shell/window_manager.h"
+#include "shell_fixture.h"
+#include "waterlevel/design_water_level_report.h"
+
+using velmora::FormWindow;
+using velmora::WindowManager;
+using velmora::testing::ModalAnswerer;
+using velmora::testing::TemporaryReportFolder;
+using velmora::testing::VisibleTopLevels;
+
+namespace {
+
+const QString kSuccessTitle = QStringLiteral("^_^ 提示");
+const QString kHintTitle = QStringLiteral(" ^_^ 提示");
+
+void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+QByteArray ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class DesignWaterLevelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { velmora::InstallFonts(); }
+
+  void init() {
+    folder_ = new TemporaryReportFolder;
+    manager_ = new WindowManager;
+    form2_ = qobject_cast<FormWindow*>(manager_->Open("Form2"));
+    QVERIFY(form2_ != nullptr);
+  }
+
+  void cleanup() {
+    // Tear down before checking, so that a failed check leaves nothing to the next test.
+    const QStringList problems = answerer_.Problems();
+    answerer_.Clear();
+    delete manager_;
+    delete folder_;
+    Settle();
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    QVERIFY(VisibleTopLevels().isEmpty());
+  }
+
+  void optionsStartUnselected() {
+    QVERIFY(!Radio("Option1")->isChecked());
+    QVERIFY(!Radio("Option2")->isChecked());
+    QCOMPARE(Radio("Option2")->text(), QStringLiteral("滩槽可分"));
+    answerer_.Expect(kHintTitle, QStringLiteral("请选择滩槽形式！"));
+    Click("Command1");
+    VELMORA_CHECK_BOXES(answerer_);
+    QVERIFY(!QFile::exists(velmora::ReportPath()));
+  }
+
+  void acceptedThenRejected() {
+    AcceptDefault();
+    QCOMPARE(Text("Text14"), QStringLiteral("1775.878"));
+    QCOMPARE(Text("Text17"), QStringLiteral(".788"));
+    const QByteArray report = ReadAll(velmora::ReportPath());
+    QVERIFY(!report.isEmpty());
+
+    // Qp = 1870 falls outside the band: D = 5.033271.
+    Edit("Text13")->setText(QStringLiteral("1870"));
+    answerer_.Expect(kHintTitle, QStringLiteral("水深太小，需增大水深！"));
+    Click("Command1");
+    VELMORA_CHECK_BOXES(answerer_);
+    QCOMPARE(Text("Text14"), QString());
+    QVERIFY(!manager_->TrialSucceeded("Form2"));
+
+    answerer_.Expect(QStringLiteral("冲刷计算"), QStringLiteral("对不起，试算不成功"));
+    Click("Command4");
+    VELMORA_CHECK_BOXES(answerer_);
+    QCOMPARE(manager_->Find(velmora::kReportViewer), nullptr);
+    // The earlier report stays on disk, untouched.
+    QCOMPARE(ReadAll(velmora::ReportPath()), report);
+  }
+
+  void secondAcceptedTrialReplacesTheReport_data() {
+    QTest::addColumn<bool>("first_separable");
+    QTest::newRow("same section type") << false;
+    QTest::newRow("separable, then not") << true;
+  }
+
+  void secondAcceptedTrialReplacesTheReport() {
+    QFETCH(bool, first_separable);
+    if (first_separable) {
+      // The separable example's floodplain, against Qp = 2000: D = -0.06296844.
+      Radio("Option2")->setChecked(true);
+      SetTexts({{"Text6", "200"},
+                {"Text7", "400"},
+                {"Text8", "400"},
+                {"Text9", "0.05"},
+                {"Text10", "8"},
+                {"Text13", "2000"}});
+      answerer_.Expect(kSuccessTitle, QStringLiteral("-0.06296844"));
+      Click("Command1");
+      VELMORA_CHECK_BOXES(answerer_);
+      QCOMPARE(Lines(ReadAll(velmora::ReportPath())).size(), 36);
+      Edit("Text13")->setText(QStringLiteral("1733"));
+    } else {
+      Edit("Text13")->setText(QStringLiteral("1800"));
+      AcceptDefault(QStringLiteral("1.34012"));
+      Edit("Text13")->setText(QStringLiteral("1733"));
+    }
+    AcceptDefault();
+    const QByteArray bytes = ReadAll(velmora::ReportPath());
+    const QList<QByteArray> lines = Lines(bytes);
+    QCOMPARE(lines.size(), 23);
+    QVERIFY(!bytes.contains(Gbk("河滩")));
+    QVERIFY(lines[6].endsWith(" 1733 "));
+    // Nothing of the first report is left behind after the second.
+    QCOMPARE(bytes.count(Gbk("冲刷计算-设计水位估算")), 1);
+    // The floodplain results of the separable trial went with it.
+    QCOMPARE(Text("Text18"), QString());
+  }
+
+  void reportBytesAreGbkWithCrLf() {
+    AcceptDefault();
+    const QByteArray bytes = ReadAll(velmora::ReportPath());
+    // "   冲刷计算-设计水位估算" in code page 936, written out by hand.
+    const QByteArray second =
+        QByteArray::fromHex("202020b3e5cba2bcc6cbe32dc9e8bcc6cbaecebbb9c0cbe30d0a");
+    QVERIFY(bytes.contains(second));
+    QVERIFY(bytes.endsWith("0.7878551 \r\n"));
+    QCOMPARE(bytes.count("\r\n"), 23);
+    QCOMPARE(bytes.count('\n'), 23);
+    // Byte for byte the report's lines, each in GBK and ended by CR LF.
+    velmora::FormState state = velmora::DefaultState(form2_->description());
+    state.selected_option = "Option1";
+    const velmora::Effects effects = velmora::PressButton(form2_->description(), "Command1", state);
+    const auto& lines = std::get<velmora::effect::WriteReport>(effects.back()).lines;
+    QByteArray expected;
+    for (const std::string& line : lines) expected += Gbk(line.c_str()) + "\r\n";
+    QCOMPARE(bytes, expected);
+  }
+
+  void viewerShowsTheFileReadAfresh() {
+    AcceptDefault();
+    Click("Command4");
+    auto* viewer = qobject_cast<velmora::ReportViewer*>(manager_->Find(velmora::kReportViewer));
+    QVERIFY(viewer != nullptr);
+    QVERIFY(viewer->isVisible());
+    QVERIFY(viewer->windowTitle().endsWith(QStringLiteral("设计水位估算.txt")));
+    QVERIFY(ViewerText(viewer).contains(QStringLiteral("   河槽平均水深:             0.7878551 ")));
+    QCOMPARE(viewer->findChild<QPushButton*>(QStringLiteral("SaveAs"))->text(),
+             QStringLiteral("另存为…"));
+    QCOMPARE(viewer->findChild<QPushButton*>(QStringLiteral("OpenExternally"))->text(),
+             QStringLiteral("用系统编辑器打开"));
+
+    // A new accepted trial rewrites the file; the next press shows it in the same window.
+    Edit("Text13")->setText(QStringLiteral("1800"));
+    AcceptDefault(QStringLiteral("1.34012"));
+    Click("Command4");
+    QCOMPARE(manager_->Find(velmora::kReportViewer), viewer);
+    QVERIFY(ViewerText(viewer).contains(QStringLiteral(" 1800 ")));
+
+    // A copy elsewhere holds the file's own bytes.
+    const QString copy = QDir(folder_->path()).filePath(QStringLiteral("copy.txt"));
+    QString error;
+    QVERIFY(viewer->SaveCopy(copy, &error));
+    QCOMPARE(ReadAll(copy), ReadAll(velmora::ReportPath()));
+
+    // Closing the viewer discards it; the form is unaffected.
+    viewer->close();
+    Settle();
+    QCOMPARE(manager_->Find(velmora::kReportViewer), nullptr);
+    QVERIFY(form2_->isVisible());
+  }
+
+  void trialSucceededSurvivesCloseAndReopen() {
+    AcceptDefault();
+    Click("Command3");
+    Settle();
+    form2_ = qobject_cast<FormWindow*>(manager_->Open("Form2"));
+    QCOMPARE(Text("Text14"), QString());
+    QVERIFY(!Radio("Option1")->isChecked());
+    Click("Command4");  // the report of the trial before the close: no box
+    QVERIFY(manager_->Find(velmora::kReportViewer) != nullptr);
+
+    // "清除" keeps the option and the flag.
+    Radio("Option1")->setChecked(true);
+    Click("Command2");
+    QCOMPARE(Text("Text1"), QString());
+    QVERIFY(Radio("Option1")->isChecked());
+    QVERIFY(manager_->TrialSucceeded("Form2"));
+
+    // A fault leaves the flag alone: 0/0 in Rc.
+    answerer_.Expect(QStringLiteral("计算错误"), QStringLiteral("除数为零"));
+    Click("Command1");
+    VELMORA_CHECK_BOXES(answerer_);
+    QVERIFY(manager_->TrialSucceeded("Form2"));
+  }
+
+  void unwritableFolderIsAMessage() {
+    // A folder that cannot be made: a plain file stands where a folder should.
+    const QString blocker = QDir(folder_->path()).filePath(QStringLiteral("blocker"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    velmora::SetReportFolder(QDir(blocker).filePath(QStringLiteral("工具箱")));
+    Radio("Option1")->setChecked(true);
+    answerer_.Expect(kSuccessTitle, QStringLiteral("-2.474197"));
+    answerer_.Expect(QStringLiteral("设计水位估算计算书"),
+                     QDir::toNativeSeparators(velmora::ReportPath()));
+    Click("Command1");
+    VELMORA_CHECK_BOXES(answerer_);
+    QVERIFY(answerer_.seen().back().text.contains(QStringLiteral("原因：")));
+    // The trial's other effects stand.
+    QCOMPARE(Text("Text14"), QStringLiteral("1775.878"));
+    QVERIFY(manager_->TrialSucceeded("Form2"));
+    // With no file to show, "计算结果输出" says so instead of opening an empty viewer.
+    answerer_.Expect(QStringLiteral("设计水位估算计算书"), QStringLiteral("计算书文件未能打开"));
+    Click("Command4");
+    VELMORA_CHECK_BOXES(answerer_);
+    QCOMPARE(manager_->Find(velmora::kReportViewer), nullptr);
+  }
+
+  void quitClosesTheViewer() {
+    AcceptDefault();
+    Click("Command4");
+    QPointer<QWidget> viewer = manager_->Find(velmora::kReportViewer);
+    QVERIFY(viewer && viewer->isVisible());
+    manager_->Quit();
+    Settle();
+    QVERIFY(viewer.isNull());
+  }
+
+ private:
+  QRadioButton* Radio(const char* control) const {
+    return form2_->findChild<QRadioButton*>(QString::fromUtf8(control));
+  }
+  QLineEdit* Edit(const char* control) const {
+    return form2_->findChild<QLineEdit*>(QString::fromUtf8(control));
+  }
+  QString Text(const char* control) const { return Edit(control)->text(); }
+  void Click(const char* control) const {
+    form2_->findChild<QPushButton*>(QString::fromUtf8(control))->click();
+  }
+  void SetTexts(std::initializer_list<std::pair<const char*, const char*>> texts) const {
+    for (const auto& [control, text] : texts) Edit(control)->setText(QString::fromUtf8(text));
+  }
+
+  // A non-separable trial, accepted with D's text in the success box (the worked example's by
+  // default), answered with OK.
+  void AcceptDefault(const QString& d = QStringLiteral("-2.474197")) {
+    Radio("Option1")->setChecked(true);
+    answerer_.Expect(kSuccessTitle, QStringLiteral("偏差是(%):") + d);
+    Click("Command1");
+    VELMORA_CHECK_BOXES(answerer_);
+    QVERIFY(manager_->TrialSucceeded("Form2"));
+  }
+
+  static QByteArray Gbk(const char* utf8) {
+    QStringEncoder encoder("GBK");
+    return encoder.encode(QString::fromUtf8(utf8));
+  }
+  static QList<QByteArray> Lines(QByteArray bytes) {
+    bytes.replace("\r\n", "\n");
+    bytes.chop(1);
+    return bytes.split('\n');
+  }
+  static QString ViewerText(QWidget* viewer) {
+    return viewer->findChild<QPlainTextEdit*>(QStringLiteral("ReportText"))->toPlainText();
+  }
+
+  TemporaryReportFolder* folder_ = nullptr;
+  WindowManager* manager_ = nullptr;
+  FormWindow* form2_ = nullptr;
+  ModalAnswerer answerer_;
+};
+
+QTEST_MAIN(DesignWaterLevelTest)
+#include "design_water_level_test.moc"
