@@ -23,7 +23,6 @@ INSTANTIATE_TEST_SUITE_P(
         OpeningCase{"EqualDischarges", {"800", "800", "150", "0.95", "0.73"}, {"142.5"}},
         // A whole exponent takes a negative ratio: 0.84 × 1.25² × 120.
         OpeningCase{"NegativeRatioWholeExponent", {"-1500", "1200", "120", "0.84", "2"}, {"157.5"}},
-        OpeningCase{"ZeroDesignDischarge", {"", "1200", "120", "0.84", "0.9"}, {"."}},
         // The untouched window: Qc reads as 0.
         OpeningCase{"AllEmpty", {"", "", "", "", ""}, {}, FaultKind::kDivisionByZero},
         OpeningCase{"ZeroChannelDischarge",

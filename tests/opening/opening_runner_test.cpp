@@ -18,15 +18,6 @@ std::string RunPress(const std::vector<std::string>& args) {
   return out.str();
 }
 
-TEST(OpeningRunnerGolden, Form35WorkedExample) {
-  EXPECT_EQ(RunPress({"Form35", "Command1", "Text1=1500", "Text2=1200", "Text3=120", "Text4=0.84",
-                      "Text5=0.9"}),
-            R"({"form":"Form35","button":"Command1","fields":{"Text1":"1500","Text2":"1200",)"
-            R"("Text3":"120","Text4":"0.84","Text5":"0.9","Text6":"123.22"},"messages":[],)"
-            R"("fault":null,"writes":{},"report":null})"
-            "\n");
-}
-
 TEST(OpeningRunnerGolden, Form45LargeRiverFlood) {
   // Q2% = 40000 m³/s computes; Lj from the single (1500/40000)^0.33 × Bo.
   EXPECT_EQ(

@@ -11,14 +11,6 @@
 namespace velmora {
 namespace {
 
-TEST(OpeningWindowsTest, MenuOrder) {
-  const std::vector<const Window*> windows = OpeningWindows();
-  ASSERT_EQ(windows.size(), 3U);
-  EXPECT_EQ(windows[0], &Form35());
-  EXPECT_EQ(windows[1], &Form36());
-  EXPECT_EQ(windows[2], &Form45());
-}
-
 struct NoteCase {
   const char* name;
   const Window& (*window)();

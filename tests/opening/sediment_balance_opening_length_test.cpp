@@ -29,10 +29,6 @@ INSTANTIATE_TEST_SUITE_P(
         OpeningCase{"EqualDischarges", {"1200", "1200", "600", "0.002"}, {"481.352", "481.352"}},
         OpeningCase{
             "LargestWholeQ2", {"2147483647", "2147483647", "600", "0.002"}, {"481.352", "481.352"}},
-        OpeningCase{"SmallestWholeQ2ByTie",
-                    {"-2147483648", "-2147483648.5", "600", "0.002"},
-                    {"481.352", "481.352"}},
-        OpeningCase{"ZeroMeanDischarge", {"1500", "1200", "", "0.002"}, {".", "."}},
         // The untouched window: d reads as 0, a division by zero in Bo.
         OpeningCase{"AllEmpty", {"", "", "", ""}, {}, FaultKind::kDivisionByZero},
         OpeningCase{
@@ -44,8 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
                     {"1500", "1200", "600", "-0.002"},
                     {},
                     FaultKind::kInvalidArgument},
-        OpeningCase{
-            "GrainSizeBeyondSingle", {"1500", "1200", "600", "1e39"}, {}, FaultKind::kOverflow},
         OpeningCase{"NegativeMeanDischarge",
                     {"1500", "1200", "-600", "0.002"},
                     {},
