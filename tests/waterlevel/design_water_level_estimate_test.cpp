@@ -9,6 +9,7 @@
 
 #include "common/format_pattern.h"
 #include "common/press.h"
+#include "water_level_examples.h"
 
 namespace velmora {
 namespace {
@@ -52,18 +53,6 @@ bool WritesReport(const Effects& effects) {
   return false;
 }
 
-WaterLevelInputs DefaultInputs() {
-  WaterLevelInputs in;
-  in.ac = 581.894;
-  in.chi_c = 738.58;
-  in.bc = 738.58;
-  in.nc = 40;
-  in.ic = ToSingle(8);
-  in.hcm = 2.1;
-  in.qp = 1733;
-  return in;
-}
-
 // The inputs of a window state, each text read as a plain number.
 WaterLevelInputs InputsOf(const FormState& state) {
   const auto read = [&](const char* control) {
@@ -90,7 +79,7 @@ WaterLevelInputs InputsOf(const FormState& state) {
 TEST(DesignWaterLevelEstimateTest, WorkedExampleIntermediates) {
   // The worked example of the method: default texts, "滩槽不可分".
   const DesignWaterLevelResult r =
-      DesignWaterLevelEstimate(DefaultInputs(), SectionType::kNotSeparable);
+      DesignWaterLevelEstimate(WorkedExampleInputs(), SectionType::kNotSeparable);
   EXPECT_NEAR(r.channel.r.value(), 0.7878550732486663, 1e-15);
   EXPECT_EQ(r.channel.k.value(), 40.0);
   EXPECT_NEAR(r.channel.v.value(), 3.051892337155543, 1e-14);
@@ -221,12 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DesignWaterLevelEstimateTest, SeparableIntermediates) {
   // The separable example: Qt = 225.3815..., Q = 2001.259..., D = -15.479479.
-  WaterLevelInputs in = DefaultInputs();
-  in.at = 200;
-  in.chi_t = 400;
-  in.bt = 400;
-  in.nt = 0.05;
-  in.it = ToSingle(8);
+  const WaterLevelInputs in = SeparableExampleInputs();
   const DesignWaterLevelResult r = DesignWaterLevelEstimate(in, SectionType::kSeparable);
   EXPECT_EQ(r.floodplain.k.value(), 20.0);
   EXPECT_NEAR(r.floodplain.q.value(), 225.381529107827, 1e-11);
@@ -237,24 +221,24 @@ TEST(DesignWaterLevelEstimateTest, SeparableIntermediates) {
 
 TEST(DesignWaterLevelEstimateTest, RoughnessAsNOrReciprocal) {
   // 40 is 1/n, 0.025 is n: the same channel. An entry of 1 is n = 1.
-  WaterLevelInputs reciprocal = DefaultInputs();
-  WaterLevelInputs n = DefaultInputs();
+  WaterLevelInputs reciprocal = WorkedExampleInputs();
+  WaterLevelInputs n = WorkedExampleInputs();
   n.nc = 0.025;
   const auto a = DesignWaterLevelEstimate(reciprocal, SectionType::kNotSeparable);
   const auto b = DesignWaterLevelEstimate(n, SectionType::kNotSeparable);
   EXPECT_EQ(a.channel.q.value(), b.channel.q.value());
   EXPECT_EQ(a.d.value(), b.d.value());
-  WaterLevelInputs one = DefaultInputs();
+  WaterLevelInputs one = WorkedExampleInputs();
   one.nc = 1;
   EXPECT_EQ(DesignWaterLevelEstimate(one, SectionType::kNotSeparable).channel.k.value(), 1.0);
 }
 
 TEST(DesignWaterLevelEstimateTest, AssumedDepthsEnterNoFormula) {
-  WaterLevelInputs deeper = DefaultInputs();
+  WaterLevelInputs deeper = WorkedExampleInputs();
   deeper.hcm = 7.5;
   deeper.htm = 3;
   EXPECT_EQ(DesignWaterLevelEstimate(deeper, SectionType::kNotSeparable).d.value(),
-            DesignWaterLevelEstimate(DefaultInputs(), SectionType::kNotSeparable).d.value());
+            DesignWaterLevelEstimate(WorkedExampleInputs(), SectionType::kNotSeparable).d.value());
 }
 
 TEST(DesignWaterLevelEstimateTest, NoOptionPromptsAndChangesNothing) {

@@ -5,31 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "water_level_examples.h"
+
 namespace velmora {
 namespace {
 
 const std::string kRule = "***********************************************************";
 
-WaterLevelInputs Channel() {
-  WaterLevelInputs in;
-  in.ac = 581.894;
-  in.chi_c = 738.58;
-  in.bc = 738.58;
-  in.nc = 40;
-  in.ic = ToSingle(8);
-  in.hcm = 2.1;
-  in.qp = 1733;
-  return in;
-}
-
-// The separable example's floodplain, against Qp = 2000 so that the trial is accepted.
-WaterLevelInputs ChannelAndFloodplain() {
-  WaterLevelInputs in = Channel();
-  in.at = 200;
-  in.chi_t = 400;
-  in.bt = 400;
-  in.nt = 0.05;
-  in.it = ToSingle(8);
+// The separable example against Qp = 2000, so that the trial is accepted.
+WaterLevelInputs AcceptedSeparable() {
+  WaterLevelInputs in = SeparableExampleInputs();
   in.htm = 1.2;
   in.qp = 2000;
   return in;
@@ -71,11 +56,11 @@ TEST(DesignWaterLevelReportTest, NotSeparableDefaultTrial) {
       "   河槽最大水深:             2.1 ",
       "   河槽平均水深:             0.7878551 ",
   };
-  EXPECT_EQ(ReportOf(Channel(), SectionType::kNotSeparable), expected);
+  EXPECT_EQ(ReportOf(WorkedExampleInputs(), SectionType::kNotSeparable), expected);
 }
 
 TEST(DesignWaterLevelReportTest, SeparableTrial) {
-  const std::vector<std::string> lines = ReportOf(ChannelAndFloodplain(), SectionType::kSeparable);
+  const std::vector<std::string> lines = ReportOf(AcceptedSeparable(), SectionType::kSeparable);
   ASSERT_EQ(lines.size(), 36U);
   // The separable report alone opens with an unindented rule.
   EXPECT_EQ(lines[0], kRule);
@@ -103,7 +88,7 @@ TEST(DesignWaterLevelReportTest, SeparableTrial) {
 }
 
 TEST(DesignWaterLevelReportTest, EnteredRoughnessAndNegativeValues) {
-  WaterLevelInputs in = Channel();
+  WaterLevelInputs in = WorkedExampleInputs();
   in.nc = 0.025;
   in.hcm = -1.5;
   const std::vector<std::string> lines = ReportOf(in, SectionType::kNotSeparable);
