@@ -11,26 +11,27 @@ Real GeneralScour(Real unit_discharge, Real h_max, Real h_mean, Real il_general)
              5.0 / 8.0);
 }
 
-// Local scour, with the formula chosen by the depth-to-width ratio hp / B1; then the totals.
-void LocalScour(CohesivePierScourResult& r, Single b1, Real k_xi, Real il_local, Real h_max) {
-  r.depth_ratio = r.hp / b1;
-  r.deep = r.depth_ratio >= 2.5;
-  if (r.deep) {
-    r.hb = 0.83 * k_xi * Pow(b1, 0.6) * Pow(il_local, 1.25) * r.v;
-  } else {
-    r.hb = 0.55 * k_xi * Pow(b1, 0.6) * Pow(r.hp, 0.1) * il_local * r.v;
-  }
-  r.total = r.hp + r.hb;
-  r.below = ToSingle(r.total - h_max);
-}
-
 }  // namespace
+
+CohesiveLocalScour CohesiveLocalScourAt(Real hp, Single b1, Real k_xi, Real il_local, Single v) {
+  CohesiveLocalScour l;
+  l.depth_ratio = hp / b1;
+  l.deep = l.depth_ratio >= 2.5;
+  if (l.deep) {
+    l.hb = 0.83 * k_xi * Pow(b1, 0.6) * Pow(il_local, 1.25) * v;
+  } else {
+    l.hb = 0.55 * k_xi * Pow(b1, 0.6) * Pow(hp, 0.1) * il_local * v;
+  }
+  return l;
+}
 
 CohesivePierScourResult CohesivePierScour(const CohesiveChannelInput& in) {
   CohesivePierScourResult r;
   r.hp = GeneralScour((in.ad * in.qc) / (in.mu * in.bcj), in.hcm, in.hcq, in.il_general);
   r.v = ToSingle((0.33 / in.il_general) * Pow(r.hp, 3.0 / 5.0));
-  LocalScour(r, in.b1, in.k_xi, in.il_local, in.hcm);
+  r.local = CohesiveLocalScourAt(r.hp, in.b1, in.k_xi, in.il_local, r.v);
+  r.total = r.hp + r.local.hb;
+  r.below = ToSingle(r.total - in.hcm);
   return r;
 }
 
@@ -38,7 +39,9 @@ CohesivePierScourResult CohesivePierScour(const CohesiveFloodplainInput& in) {
   CohesivePierScourResult r;
   r.hp = GeneralScour(in.qt / (in.mu * in.btj), in.htm, in.htq, in.il_general);
   r.v = ToSingle((0.33 / in.il_local) * Pow(in.htm, 1.0 / 6.0));
-  LocalScour(r, in.b1, in.k_xi, in.il_local, in.htm);
+  r.local = CohesiveLocalScourAt(r.hp, in.b1, in.k_xi, in.il_local, r.v);
+  r.total = r.hp + r.local.hb;
+  r.below = ToSingle(r.total - in.htm);
   return r;
 }
 
@@ -55,7 +58,7 @@ void Write(Press& press, const CohesivePierScourResult& r, const char* hp, const
   press.Set(hp, "");
   press.SetResult(hp, r.hp, kPattern);
   press.Set(hb, "");
-  press.SetResult(hb, r.hb, kPattern);
+  press.SetResult(hb, r.local.hb, kPattern);
   press.Set(total, "");
   press.SetResult(total, r.total, kPattern);
   press.Set(below, "");

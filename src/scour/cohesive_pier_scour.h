@@ -32,14 +32,23 @@ struct CohesiveFloodplainInput {
   Single b1;        // design pier width, m
 };
 
-struct CohesivePierScourResult {
-  Real hp;            // general scour depth, m
-  Single v;           // velocity at the pier after the general scour, m/s
+/// Local scour at a pier on clay; the formula is chosen by the depth-to-width ratio.
+struct CohesiveLocalScour {
   Real depth_ratio;   // hp / B1
-  bool deep = false;  // hp / B1 ≥ 2.5: the local scour formula with ILl^1.25
+  bool deep = false;  // hp / B1 ≥ 2.5: the formula with 0.83 and ILl^1.25
   Real hb;            // local scour depth, m
-  Real total;         // hp + hb, maximum scour depth, m
-  Single below;       // hp + hb − maximum depth, total scour below the ground, m
+};
+
+/// Local scour after general scour to hp (m) at a pier of design width b1 (m) and shape
+/// coefficient k_xi, with the liquidity index il_local and the velocity v (m/s) at the pier.
+CohesiveLocalScour CohesiveLocalScourAt(Real hp, Single b1, Real k_xi, Real il_local, Single v);
+
+struct CohesivePierScourResult {
+  Real hp;                   // general scour depth, m
+  Single v;                  // velocity at the pier after the general scour, m/s
+  CohesiveLocalScour local;  // hb and the formula taken
+  Real total;                // hp + hb, maximum scour depth, m
+  Single below;              // hp + hb − maximum depth, total scour below the ground, m
 };
 
 /// A pier in the main channel ("河槽冲刷计算").
