@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/press.h"
+#include "scour/scour_fields.h"
 
 namespace velmora {
 
@@ -40,6 +41,9 @@ ChannelPierScourResult ChannelPierScour(const ChannelPierScourInput& in) {
 }
 
 namespace {
+
+using scour::InputField;
+using scour::ResultField;
 
 constexpr std::string_view kPattern = "######.###";
 
@@ -86,19 +90,6 @@ void Compute(Press& press) {
   press.SetResult("Text23", in.hcm, kPattern);
 }
 
-Field Input(std::string_view control, std::string_view caption, std::string_view default_text,
-            Label label = {}) {
-  label.caption = caption;
-  return {.control = control, .label = label, .default_text = default_text};
-}
-
-Field Result(std::string_view control, std::string_view caption) {
-  return {.control = control,
-          .label = {.caption = caption},
-          .role = FieldRole::kResult,
-          .text_font = kSongItalic};
-}
-
 }  // namespace
 
 const Window& form3() {
@@ -112,53 +103,47 @@ const Window& form3() {
                .place = {.row = 0, .column = 0, .row_span = 3},
                .items =
                    {
-                       Input("Text25", "设计流量Qp（m*3/s）：", "1733"),
-                       Input("Text1", "天然状态下河槽部分河槽流量Qc(m*3/s):", "1733"),
-                       Input("Text24", "天然状态下桥下河滩部分设计流量Qt1(m*3/s）：", "0"),
-                       Input("Text2", "平均流速Vc(m/s):", "3.052"),
-                       Input("Text3", "河床平均粒径d(mm):", "22.61"),
-                       Input("Text26", "天然状态下河槽宽度Bc（m）：", "738.58"),
-                       Input("Text4", "桥长范围内河槽宽度Bcg(m):", "738.58"),
-                       Input("Text5", "河槽部分桥孔过水净宽Bcj(m):", "690.58"),
-                       Input("Text6", "桥墩阻水总面积与过水面积的比值λ:", "0.075"),
-                       Input("Text7", "桥墩水流侧向压缩系数μ:", "0.949",
-                             {.control = "Label7",
-                              .event = LabelEvent::kDoubleClick,
-                              .action = OpenAction{"Form9"}}),
-                       Input("Text8", "河槽最大水深hcm(m):", "2.1"),
-                       Input("Text9", "河槽平均水深hcq(m):", "0.788"),
-                       Input("Text10", "单宽流量集中系数Ad:", "1.655",
-                             {.control = "Label9",
-                              .event = LabelEvent::kDoubleClick,
-                              .action = HintAction{" ^_^ 提示", kAdNote}}),
-                       Input("Text11", "汛期含沙量系数E:", "0.86",
-                             {.control = "Label10",
-                              .event = LabelEvent::kDoubleClick,
-                              .action = OpenAction{"Form8"}}),
-                       Input("Text12", "桥墩计算宽度B1(M):", "1.3"),
-                       Input("Text13", "墩形系数Kξ:", "1"),
+                       InputField("Text25", "", "设计流量Qp（m*3/s）：", "1733"),
+                       InputField("Text1", "", "天然状态下河槽部分河槽流量Qc(m*3/s):", "1733"),
+                       InputField("Text24", "", "天然状态下桥下河滩部分设计流量Qt1(m*3/s）：", "0"),
+                       InputField("Text2", "", "平均流速Vc(m/s):", "3.052"),
+                       InputField("Text3", "", "河床平均粒径d(mm):", "22.61"),
+                       InputField("Text26", "", "天然状态下河槽宽度Bc（m）：", "738.58"),
+                       InputField("Text4", "", "桥长范围内河槽宽度Bcg(m):", "738.58"),
+                       InputField("Text5", "", "河槽部分桥孔过水净宽Bcj(m):", "690.58"),
+                       InputField("Text6", "", "桥墩阻水总面积与过水面积的比值λ:", "0.075"),
+                       InputField("Text7", "Label7", "桥墩水流侧向压缩系数μ:", "0.949",
+                                  LabelEvent::kDoubleClick, OpenAction{"Form9"}),
+                       InputField("Text8", "", "河槽最大水深hcm(m):", "2.1"),
+                       InputField("Text9", "", "河槽平均水深hcq(m):", "0.788"),
+                       InputField("Text10", "Label9", "单宽流量集中系数Ad:", "1.655",
+                                  LabelEvent::kDoubleClick, HintAction{" ^_^ 提示", kAdNote}),
+                       InputField("Text11", "Label10", "汛期含沙量系数E:", "0.86",
+                                  LabelEvent::kDoubleClick, OpenAction{"Form8"}),
+                       InputField("Text12", "", "桥墩计算宽度B1(M):", "1.3"),
+                       InputField("Text13", "", "墩形系数Kξ:", "1"),
                    }},
               {.control = "Frame2",
                .caption = "公式64-1、65-1计算结果",
                .place = {.row = 0, .column = 1},
                .items =
                    {
-                       Result("Text14", "一般冲刷深度hp(m):"),
-                       Result("Text15", "局部冲刷深度hb(m):"),
-                       Result("Text16", "最大冲刷深度(m):"),
-                       Result("Text17", "地面以下总冲刷深度(m):"),
-                       Result("Text18", "最大水深hcm(m):"),
+                       ResultField("Text14", "", "一般冲刷深度hp(m):"),
+                       ResultField("Text15", "", "局部冲刷深度hb(m):"),
+                       ResultField("Text16", "", "最大冲刷深度(m):"),
+                       ResultField("Text17", "", "地面以下总冲刷深度(m):"),
+                       ResultField("Text18", "", "最大水深hcm(m):"),
                    }},
               {.control = "Frame3",
                .caption = "公式64-2、65-2计算结果",
                .place = {.row = 1, .column = 1},
                .items =
                    {
-                       Result("Text19", "一般冲刷深度hp(m):"),
-                       Result("Text20", "局部冲刷深度hb(m):"),
-                       Result("Text21", "最大冲刷深度(m):"),
-                       Result("Text22", "地面以下总冲刷深度(m):"),
-                       Result("Text23", "最大水深hcm(m):"),
+                       ResultField("Text19", "", "一般冲刷深度hp(m):"),
+                       ResultField("Text20", "", "局部冲刷深度hb(m):"),
+                       ResultField("Text21", "", "最大冲刷深度(m):"),
+                       ResultField("Text22", "", "地面以下总冲刷深度(m):"),
+                       ResultField("Text23", "", "最大水深hcm(m):"),
                    }},
               {.framed = false,
                .arrangement = Arrangement::kRow,

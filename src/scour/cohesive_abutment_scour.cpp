@@ -1,6 +1,7 @@
 #include "scour/cohesive_abutment_scour.h"
 
 #include "common/press.h"
+#include "scour/scour_fields.h"
 
 namespace velmora {
 
@@ -17,6 +18,9 @@ CohesiveAbutmentScourResult CohesiveAbutmentScour(Real q, Real b, Real ld, Real 
 
 namespace {
 
+using scour::InputField;
+using scour::ResultField;
+
 constexpr std::string_view kIlNote = "本公式中粘性土的液性指数IL的范围为0.16~1.19。";
 
 void Compute(Press& press) {
@@ -32,20 +36,6 @@ void Compute(Press& press) {
   press.SetResult("Text6", r.z_min, "####.###");
 }
 
-Field Input(std::string_view control, std::string_view label_control, std::string_view caption,
-            std::string_view default_text) {
-  return {.control = control,
-          .label = {.control = label_control, .caption = caption},
-          .default_text = default_text};
-}
-
-Field Result(std::string_view control, std::string_view label_control, std::string_view caption) {
-  return {.control = control,
-          .label = {.control = label_control, .caption = caption},
-          .role = FieldRole::kResult,
-          .text_font = kSongItalic};
-}
-
 }  // namespace
 
 const Window& Form30() {
@@ -59,9 +49,9 @@ const Window& Form30() {
                .place = {.row = 0, .column = 0, .row_span = 3},
                .items =
                    {
-                       Input("Text1", "Label1", "天然状态下河床流量Q(m*3/s)：", "50"),
-                       Input("Text2", "Label2", "天然状态下河床水面宽度B(m)：", "20"),
-                       Input("Text3", "Label3", "桥台、路堤阻水长度LD(m)：", "10"),
+                       InputField("Text1", "Label1", "天然状态下河床流量Q(m*3/s)：", "50"),
+                       InputField("Text2", "Label2", "天然状态下河床水面宽度B(m)：", "20"),
+                       InputField("Text3", "Label3", "桥台、路堤阻水长度LD(m)：", "10"),
                        Field{.control = "Text4",
                              .label = {.control = "Label4",
                                        .caption = "粘性土的液性指数IL：",
@@ -71,14 +61,14 @@ const Window& Form30() {
                    }},
               {.framed = false,
                .place = {.row = 0, .column = 1},
-               .items = {Input("Text7", "Label7", "设计水位标高(m)：", "1500.00")}},
+               .items = {InputField("Text7", "Label7", "设计水位标高(m)：", "1500.00")}},
               {.control = "Frame2",
                .caption = "桥台冲刷计算结果",
                .place = {.row = 1, .column = 1},
                .items =
                    {
-                       Result("Text5", "Label5", "最大冲刷深度hs(m)："),
-                       Result("Text6", "Label6", "最低冲刷线标高(m)："),
+                       ResultField("Text5", "Label5", "最大冲刷深度hs(m)："),
+                       ResultField("Text6", "Label6", "最低冲刷线标高(m)："),
                    }},
               {.framed = false,
                .arrangement = Arrangement::kRow,

@@ -1,6 +1,7 @@
 #include "scour/cohesive_pier_scour.h"
 
 #include "common/press.h"
+#include "scour/scour_fields.h"
 
 namespace velmora {
 namespace {
@@ -46,6 +47,8 @@ CohesivePierScourResult CohesivePierScour(const CohesiveFloodplainInput& in) {
 }
 
 namespace {
+
+using scour::InputField;
 
 constexpr std::string_view kPattern = "###.###";
 constexpr std::string_view kHint = " ^_^ 提示";
@@ -94,17 +97,9 @@ void ComputeFloodplain(Press& press) {
   Write(press, CohesivePierScour(in), "Text22", "Text23", "Text24", "Text26");
 }
 
-Field Input(std::string_view control, std::string_view label_control, std::string_view caption,
-            std::string_view default_text, LabelEvent event = LabelEvent::kNone,
-            LabelAction action = {}) {
-  return {.control = control,
-          .label = {.control = label_control, .caption = caption, .event = event, .action = action},
-          .default_text = default_text};
-}
-
 Field IlInput(std::string_view control, std::string_view label_control, std::string_view caption) {
-  return Input(control, label_control, caption, "0.2", LabelEvent::kDoubleClick,
-               HintAction{kHint, kIlNote});
+  return InputField(control, label_control, caption, "0.2", LabelEvent::kDoubleClick,
+                    HintAction{kHint, kIlNote});
 }
 
 constexpr FontSpec kResultLabel{.family = "宋体", .bold = true};
@@ -112,10 +107,7 @@ constexpr FontSpec kResultLabel{.family = "宋体", .bold = true};
 // The totals below the ground keep the window's font; the other results are set apart.
 Field Result(std::string_view control, std::string_view label_control, std::string_view caption,
              FontSpec text_font = kSongItalic) {
-  return {.control = control,
-          .label = {.control = label_control, .caption = caption, .font = kResultLabel},
-          .role = FieldRole::kResult,
-          .text_font = text_font};
+  return scour::ResultField(control, label_control, caption, text_font, kResultLabel);
 }
 
 constexpr std::string_view kIlGeneral = "冲刷坑范围内粘性土液性指数IL（一般冲刷）：";
@@ -140,18 +132,18 @@ const Window& form1() {
                .place = {.row = 0, .column = 0},
                .items =
                    {
-                       Input("Text1", "Label1", "河槽设计流量Qc（立方米/秒）:", "85"),
-                       Input("Text2", "Label2", "河槽最大水深hcm（米）：", "1.23"),
-                       Input("Text3", "Label3", "河槽平均水深hcq（米）：", "0.655"),
-                       Input("Text4", "Label4", "河槽部分桥孔过水净宽Bcj（米）：", "49.43"),
-                       Input("Text5", "Label5", "桥墩水流侧向压缩系数μ：", "0.951",
-                             LabelEvent::kDoubleClick, OpenAction{"Form9"}),
+                       InputField("Text1", "Label1", "河槽设计流量Qc（立方米/秒）:", "85"),
+                       InputField("Text2", "Label2", "河槽最大水深hcm（米）：", "1.23"),
+                       InputField("Text3", "Label3", "河槽平均水深hcq（米）：", "0.655"),
+                       InputField("Text4", "Label4", "河槽部分桥孔过水净宽Bcj（米）：", "49.43"),
+                       InputField("Text5", "Label5", "桥墩水流侧向压缩系数μ：", "0.951",
+                                  LabelEvent::kDoubleClick, OpenAction{"Form9"}),
                        IlInput("Text6", "Label6", kIlGeneral),
                        IlInput("Text27", "Label27", kIlLocal),
-                       Input("Text7", "Label13", "单宽流量集中系数Ad:", "1.432",
-                             LabelEvent::kDoubleClick, HintAction{kHint, kAdNote}),
-                       Input("Text8", "Label14", kPierShape, "1"),
-                       Input("Text9", "Label15", kPierWidth, "1.3"),
+                       InputField("Text7", "Label13", "单宽流量集中系数Ad:", "1.432",
+                                  LabelEvent::kDoubleClick, HintAction{kHint, kAdNote}),
+                       InputField("Text8", "Label14", kPierShape, "1"),
+                       InputField("Text9", "Label15", kPierWidth, "1.3"),
                        Result("Text19", "Label16", kHp),
                        Result("Text20", "Label17", kHb),
                        Result("Text21", "Label22", kTotal),
@@ -162,17 +154,17 @@ const Window& form1() {
                .place = {.row = 0, .column = 1},
                .items =
                    {
-                       Input("Text10", "Label7", "河滩设计流量Qt（立方米/秒）:", "100"),
-                       Input("Text11", "Label8", "河滩最大水深htm（米）：", "1"),
-                       Input("Text12", "Label9", "河滩平均水深htq（米）：", "0.4"),
-                       Input("Text13", "Label10", "河滩部分桥孔过水净宽Btj（米）：", "40"),
+                       InputField("Text10", "Label7", "河滩设计流量Qt（立方米/秒）:", "100"),
+                       InputField("Text11", "Label8", "河滩最大水深htm（米）：", "1"),
+                       InputField("Text12", "Label9", "河滩平均水深htq（米）：", "0.4"),
+                       InputField("Text13", "Label10", "河滩部分桥孔过水净宽Btj（米）：", "40"),
                        // This one label of the window answers a single click.
-                       Input("Text14", "Label11", "桥滩水流侧向压缩系数μ：", "0.95",
-                             LabelEvent::kClick, OpenAction{"Form9"}),
+                       InputField("Text14", "Label11", "桥滩水流侧向压缩系数μ：", "0.95",
+                                  LabelEvent::kClick, OpenAction{"Form9"}),
                        IlInput("Text15", "Label12", kIlGeneral),
                        IlInput("Text16", "Label19", kIlLocal),
-                       Input("Text17", "Label20", kPierShape, "1"),
-                       Input("Text18", "Label21", kPierWidth, "1.3"),
+                       InputField("Text17", "Label20", kPierShape, "1"),
+                       InputField("Text18", "Label21", kPierWidth, "1.3"),
                        Result("Text22", "Label18", kHp),
                        Result("Text23", "Label23", kHb),
                        Result("Text24", "Label24", kTotal),

@@ -1,6 +1,7 @@
 #include "scour/floodplain_pier_scour.h"
 
 #include "common/press.h"
+#include "scour/scour_fields.h"
 
 namespace velmora {
 
@@ -33,6 +34,9 @@ FloodplainPierScourResult FloodplainPierScour(Real hp, Real htm, Real vh1, Real 
 }
 
 namespace {
+
+using scour::InputField;
+using scour::ResultField;
 
 constexpr std::string_view kPattern = "######.###";
 
@@ -90,17 +94,6 @@ void ComputeTotal(Press& press) {
   press.SetResult("Text22", r.below2, kPattern);
 }
 
-Field Input(std::string_view control, std::string_view label_control, std::string_view caption,
-            std::string_view default_text) {
-  return {.control = control,
-          .label = {.control = label_control, .caption = caption},
-          .default_text = default_text};
-}
-
-Field Result(std::string_view control, Label label) {
-  return {.control = control, .label = label, .role = FieldRole::kResult};
-}
-
 // The table of VH1 stands behind both labels of this control array.
 Label Vh1Label(std::string_view control, std::string_view caption) {
   return {.control = control,
@@ -109,6 +102,8 @@ Label Vh1Label(std::string_view control, std::string_view caption) {
           .action = OpenAction{"Form46"}};
 }
 
+// The results keep the window's font here; the two group headings are bold 黑体.
+constexpr FontSpec kWindowFont{};
 constexpr FontSpec kHeading{.family = "黑体", .bold = true};
 
 }  // namespace
@@ -124,41 +119,40 @@ const Window& Form19() {
                .place = {.row = 0, .column = 0, .row_span = 3},
                .items =
                    {
-                       Input("Text1", "Label1", "设计流量Qp（m*3/s）：", "400"),
-                       Input("Text2", "Label15", "天然状态下桥下河滩部分设计流量Qt1(m*3/s)：",
-                             "100"),
-                       Input("Text3", "Label2", "天然状态下河槽部分设计流量Qc（m*3/s）：", "300"),
-                       Input("Text4", "Label16", "河滩部分桥孔净长Btj(m)：", "40"),
-                       Input("Text5", "Label17", "桥下河滩最大水深htm(m)：", "2"),
-                       Input("Text6", "Label18", "桥下河滩平均水深htq(m)：", "0.8"),
+                       InputField("Text1", "Label1", "设计流量Qp（m*3/s）：", "400"),
+                       InputField("Text2", "Label15", "天然状态下桥下河滩部分设计流量Qt1(m*3/s)：",
+                                  "100"),
+                       InputField("Text3", "Label2", "天然状态下河槽部分设计流量Qc（m*3/s）：",
+                                  "300"),
+                       InputField("Text4", "Label16", "河滩部分桥孔净长Btj(m)：", "40"),
+                       InputField("Text5", "Label17", "桥下河滩最大水深htm(m)：", "2"),
+                       InputField("Text6", "Label18", "桥下河滩平均水深htq(m)：", "0.8"),
                        Field{.control = "Text7",
                              .label =
                                  Vh1Label("Label19(0)", "河滩水深1m时非粘性土不冲刷流速VH1(m/s)："),
                              .default_text = "1.8"},
-                       Field{.control = "Text23",
-                             .label = {.control = "Label24",
-                                       .caption = "桥墩水流侧向压缩系数μ：",
-                                       .event = LabelEvent::kDoubleClick,
-                                       .action = OpenAction{"Form9"}},
-                             .default_text = "0.95"},
+                       InputField("Text23", "Label24", "桥墩水流侧向压缩系数μ：", "0.95",
+                                  LabelEvent::kDoubleClick, OpenAction{"Form9"}),
                    }},
               {.control = "Frame1",
                .caption = "河滩（局部冲刷）计算参数输入",
                .place = {.row = 3, .column = 0},
                .items =
                    {
-                       Input("Text8", "Label3", "河床泥沙平均粒径d(mm)：", "30"),
-                       Input("Text10", "Label6", "墩形系数Kξ：", "1"),
-                       Input("Text13", "Label8", "桥墩计算宽度B1(m)：", "1.3"),
+                       InputField("Text8", "Label3", "河床泥沙平均粒径d(mm)：", "30"),
+                       InputField("Text10", "Label6", "墩形系数Kξ：", "1"),
+                       InputField("Text13", "Label8", "桥墩计算宽度B1(m)：", "1.3"),
                    }},
               {.control = "Frame2(1)",
                .caption = "河滩桥墩一般冲刷计算结果",
                .place = {.row = 0, .column = 1},
                .items =
                    {
-                       Result("Text14", {.control = "Label13(1)", .caption = "一般冲刷深度hp(m):"}),
-                       Result("Text15", Vh1Label("Label19(1)", "地面以下冲刷深度(m):")),
-                       Result("Text16", {.control = "Label22", .caption = "最大水深htm(m):"}),
+                       ResultField("Text14", "Label13(1)", "一般冲刷深度hp(m):", kWindowFont),
+                       Field{.control = "Text15",
+                             .label = Vh1Label("Label19(1)", "地面以下冲刷深度(m):"),
+                             .role = FieldRole::kResult},
+                       ResultField("Text16", "Label22", "最大水深htm(m):", kWindowFont),
                    }},
               {.framed = false,
                .arrangement = Arrangement::kRow,
@@ -174,22 +168,20 @@ const Window& Form19() {
                .place = {.row = 2, .column = 1, .row_span = 2},
                .items =
                    {
-                       Result("Text17",
-                              {.control = "Label9", .caption = "公式（65-1）局部冲刷深度hb(m)："}),
-                       Result("Text18",
-                              {.control = "Label10", .caption = "公式（65-2）局部冲刷深度hb(m)："}),
+                       ResultField("Text17", "Label9", "公式（65-1）局部冲刷深度hb(m)：",
+                                   kWindowFont),
+                       ResultField("Text18", "Label10", "公式（65-2）局部冲刷深度hb(m)：",
+                                   kWindowFont),
                        Label{.control = "Label11",
                              .caption = "总冲刷深度（一般冲刷hp+局部冲刷）(m)：",
                              .font = kHeading},
-                       Result("Text19", {.control = "Label12", .caption = "hp＋hb(公式65-1)："}),
-                       Result("Text20", {.control = "Label14", .caption = "hp+hb(公式65-2)："}),
+                       ResultField("Text19", "Label12", "hp＋hb(公式65-1)：", kWindowFont),
+                       ResultField("Text20", "Label14", "hp+hb(公式65-2)：", kWindowFont),
                        Label{.control = "Label20",
                              .caption = "地面以下冲刷深度（减掉水深后）(m)：",
                              .font = kHeading},
-                       Result("Text21",
-                              {.control = "Label21", .caption = "hp＋hb(公式65-1)-hcm："}),
-                       Result("Text22",
-                              {.control = "Label23", .caption = "hp＋hb(公式65-2)-hcm："}),
+                       ResultField("Text21", "Label21", "hp＋hb(公式65-1)-hcm：", kWindowFont),
+                       ResultField("Text22", "Label23", "hp＋hb(公式65-2)-hcm：", kWindowFont),
                    }},
           },
   };

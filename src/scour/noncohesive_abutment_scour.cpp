@@ -1,6 +1,7 @@
 #include "scour/noncohesive_abutment_scour.h"
 
 #include "common/press.h"
+#include "scour/scour_fields.h"
 
 namespace velmora {
 
@@ -44,6 +45,9 @@ NoncohesiveAbutmentScourResult NoncohesiveAbutmentScour(const NoncohesiveAbutmen
 
 namespace {
 
+using scour::InputField;
+using scour::ResultField;
+
 constexpr std::string_view kPattern = "#####.###";
 
 void Compute(Press& press, RiverKind river) {
@@ -73,20 +77,6 @@ void Compute(Press& press, RiverKind river) {
 void ComputeOrdinary(Press& press) { Compute(press, RiverKind::kOrdinary); }
 void ComputeWideShallow(Press& press) { Compute(press, RiverKind::kWideShallow); }
 
-Field Input(std::string_view control, std::string_view label_control, std::string_view caption,
-            std::string_view default_text) {
-  return {.control = control,
-          .label = {.control = label_control, .caption = caption},
-          .default_text = default_text};
-}
-
-Field Result(std::string_view control, std::string_view label_control, std::string_view caption) {
-  return {.control = control,
-          .label = {.control = label_control, .caption = caption},
-          .role = FieldRole::kResult,
-          .text_font = kSongItalic};
-}
-
 }  // namespace
 
 const Window& Form29() {
@@ -100,30 +90,30 @@ const Window& Form29() {
                .place = {.row = 0, .column = 0, .row_span = 4},
                .items =
                    {
-                       Input("Text1", "Label1", "桥台、路堤阻水面积Az（m*2）：", "20.2"),
-                       Input("Text2", "Label2", "路堤阻水长度LD（m）：", "10"),
-                       Input("Text3", "Label3", "天然河道平均水深h（m）：", "2.02"),
-                       Input("Text4", "Label4", "天然河道平均流速V（m/s）：", "2.1"),
-                       Input("Text5", "Label5", "桥台形状系数CA：", "0.95"),
-                       Input("Text6", "Label6", "上游水流与桥轴的夹角α（°）：", "70"),
-                       Input("Text7", "Label8", "桥台处水深H（m）：", "2.02"),
-                       Input("Text8", "Label9", "河床砂砾平均粒径d（m）：", "0.01"),
-                       Input("Text9", "Label10", "天然河道上游平均水深y1（m）：", "2.02"),
-                       Input("Text10", "Label11", "天然河道上游平均流速V1（m/s）：", "2.1"),
+                       InputField("Text1", "Label1", "桥台、路堤阻水面积Az（m*2）：", "20.2"),
+                       InputField("Text2", "Label2", "路堤阻水长度LD（m）：", "10"),
+                       InputField("Text3", "Label3", "天然河道平均水深h（m）：", "2.02"),
+                       InputField("Text4", "Label4", "天然河道平均流速V（m/s）：", "2.1"),
+                       InputField("Text5", "Label5", "桥台形状系数CA：", "0.95"),
+                       InputField("Text6", "Label6", "上游水流与桥轴的夹角α（°）：", "70"),
+                       InputField("Text7", "Label8", "桥台处水深H（m）：", "2.02"),
+                       InputField("Text8", "Label9", "河床砂砾平均粒径d（m）：", "0.01"),
+                       InputField("Text9", "Label10", "天然河道上游平均水深y1（m）：", "2.02"),
+                       InputField("Text10", "Label11", "天然河道上游平均流速V1（m/s）：", "2.1"),
                    }},
               {.framed = false,
                .place = {.row = 0, .column = 1},
-               .items = {Input("Text11", "Label16", "设计水位标高：", "493.15")}},
+               .items = {InputField("Text11", "Label16", "设计水位标高：", "493.15")}},
               {.control = "Frame3",
                .caption = "桥台冲刷计算结果",
                .place = {.row = 1, .column = 1},
                .items =
                    {
-                       Result("Text12", "Label12", "95-1公式计算结果"),
-                       Result("Text13", "Label13", "95-2公式计算结果"),
-                       Result("Text14", "Label14", "FHQA公式计算结果"),
-                       Result("Text15", "Label7", "取最大冲刷深度"),
-                       Result("Text16", "Label15", "最低冲刷线标高"),
+                       ResultField("Text12", "Label12", "95-1公式计算结果"),
+                       ResultField("Text13", "Label13", "95-2公式计算结果"),
+                       ResultField("Text14", "Label14", "FHQA公式计算结果"),
+                       ResultField("Text15", "Label7", "取最大冲刷深度"),
+                       ResultField("Text16", "Label15", "最低冲刷线标高"),
                    }},
               {.framed = false,
                .arrangement = Arrangement::kRow,
