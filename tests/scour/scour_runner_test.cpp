@@ -37,18 +37,5 @@ TEST(ScourRunnerGolden, Form19GeneralScourStandsWhenTheLocalScourFails) {
             "\n");
 }
 
-TEST(ScourRunnerGolden, Form3NoLocalScourInTheSecondPair) {
-  const std::string out = Calc({"form3", "Command1", "Text2=0.3"});
-  EXPECT_NE(out.find(R"("Text19":"3.746","Text20":"0","Text21":"3.746","Text22":"1.646")"),
-            std::string::npos)
-      << out;
-}
-
-TEST(ScourRunnerGolden, Form29HelpIsAMessage) {
-  EXPECT_NE(Calc({"Form29", "Command4"})
-                .find(R"("messages":[{"title":" ^_^ 提示","text":"当河道为“宽浅河道”时，)"),
-            std::string::npos);
-}
-
 }  // namespace
 }  // namespace velmora

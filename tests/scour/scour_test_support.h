@@ -2,9 +2,9 @@
 // so that a test sees which results a press wrote and which it left alone.
 #pragma once
 
-#include <map>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,13 +22,17 @@ struct Pressed {
   FormState after;
 };
 
-inline Pressed PressWith(const Window& window, std::string_view button,
-                         const std::map<std::string, std::string>& inputs) {
+/// `inputs` holds blank-separated CONTROL=TEXT words, e.g. "Text3=0 Text5=" (Text5 emptied).
+inline Pressed PressWith(const Window& window, std::string_view button, const std::string& inputs) {
   FormState state = DefaultState(window);
   for (const Field* field : Fields(window)) {
     if (field->role == FieldRole::kResult) state.fields[std::string(field->control)] = kKept;
   }
-  for (const auto& [control, text] : inputs) state.fields[control] = text;
+  std::istringstream words(inputs);
+  for (std::string word; words >> word;) {
+    const std::size_t equals = word.find('=');
+    state.fields[word.substr(0, equals)] = word.substr(equals + 1);
+  }
   Effects effects = PressButton(window, button, state);
   FormState after = ApplyEffects(state, effects);
   return {std::move(effects), std::move(after)};
@@ -38,8 +42,10 @@ inline Pressed PressWith(const Window& window, std::string_view button,
 struct PressCase {
   const char* name;
   const char* button;
-  std::map<std::string, std::string> inputs;
-  std::vector<std::string> results;  // in the order of the test's result controls
+  std::string inputs;  // as for PressWith
+  // The result texts in the order of the test's result controls, separated by blanks; "_" stands
+  // for an empty text and "kept" for a field the press left alone.
+  std::string results;
   std::optional<FaultKind> fault = std::nullopt;
 };
 
@@ -61,9 +67,12 @@ inline void CheckPress(const Window& window, const PressCase& c,
   } else {
     EXPECT_EQ(fault, nullptr) << (fault ? fault->text : "");
   }
-  ASSERT_EQ(c.results.size(), result_controls.size());
+  std::istringstream words(c.results);
+  std::vector<std::string> expected;
+  for (std::string word; words >> word;) expected.push_back(word == "_" ? "" : word);
+  ASSERT_EQ(expected.size(), result_controls.size());
   for (std::size_t i = 0; i < result_controls.size(); ++i) {
-    EXPECT_EQ(p.after.fields.at(result_controls[i]), c.results[i]) << result_controls[i];
+    EXPECT_EQ(p.after.fields.at(result_controls[i]), expected[i]) << result_controls[i];
   }
 }
 
