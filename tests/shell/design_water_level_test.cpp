@@ -234,6 +234,60 @@ class DesignWaterLevelTest : public QObject {
     QCOMPARE(manager_->Find(velmora::kReportViewer), nullptr);
   }
 
+  void writesIntoHiddenScourWindows() {
+    // The separable example against Qp = 2000: every field of the hand-over, floodplain included.
+    QCOMPARE(manager_->Find("form3"), nullptr);
+    QCOMPARE(manager_->Find("form1"), nullptr);
+    Radio("Option2")->setChecked(true);
+    SetTexts({{"Text6", "200"},
+              {"Text7", "400"},
+              {"Text8", "400"},
+              {"Text9", "0.05"},
+              {"Text10", "8"},
+              {"Text12", "1.2"},
+              {"Text13", "2000"}});
+    answerer_.Expect(kSuccessTitle, QStringLiteral("-0.06296844"));
+    Click("Command1");
+    VELMORA_CHECK_BOXES(answerer_);
+    for (const char* form : {"form3", "form1"}) {
+      QVERIFY(manager_->Find(form) != nullptr);
+      QVERIFY(!manager_->Find(form)->isVisible());
+    }
+    auto* form3 = qobject_cast<FormWindow*>(manager_->Open("form3"));
+    auto* form1 = qobject_cast<FormWindow*>(manager_->Open("form1"));
+    const std::pair<const char*, const char*> form3_texts[] = {
+        {"Text1", "1775.878"}, {"Text2", "3.052"}, {"Text4", "738.58"},
+        {"Text8", "2.1"},      {"Text9", ".788"},
+    };
+    for (const auto& [control, text] : form3_texts) {
+      QCOMPARE(form3->FieldText(control), QString::fromUtf8(text));
+    }
+    const std::pair<const char*, const char*> form1_texts[] = {
+        {"Text1", "1775.878"}, {"Text2", "2.1"},  {"Text3", ".788"},
+        {"Text10", "225.382"}, {"Text11", "1.2"}, {"Text12", ".5"},
+    };
+    for (const auto& [control, text] : form1_texts) {
+      QCOMPARE(form1->FieldText(control), QString::fromUtf8(text));
+    }
+  }
+
+  void writesIntoOpenScourWindows() {
+    auto* form3 = qobject_cast<FormWindow*>(manager_->Open("form3"));
+    auto* form1 = qobject_cast<FormWindow*>(manager_->Open("form1"));
+    form3->SetFieldText("Text1", QStringLiteral("typed"));
+    form3->SetFieldText("Text14", QStringLiteral("result"));
+    const QString floodplain = form1->FieldText("Text10");
+    AcceptDefault();
+    // The open windows change at once and stay as they were otherwise: no recomputation, and a
+    // non-separable trial leaves the floodplain inputs alone.
+    QVERIFY(form3->isVisible() && form1->isVisible());
+    QCOMPARE(form3->FieldText("Text1"), QStringLiteral("1775.878"));
+    QCOMPARE(form3->FieldText("Text9"), QStringLiteral(".788"));
+    QCOMPARE(form3->FieldText("Text14"), QStringLiteral("result"));
+    QCOMPARE(form1->FieldText("Text3"), QStringLiteral(".788"));
+    QCOMPARE(form1->FieldText("Text10"), floodplain);
+  }
+
   void quitClosesTheViewer() {
     AcceptDefault();
     Click("Command4");
