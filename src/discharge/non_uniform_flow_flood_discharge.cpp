@@ -1,6 +1,10 @@
 #include "discharge/non_uniform_flow_flood_discharge.h"
 
+#include <array>
+#include <string_view>
+
 #include "common/press.h"
+#include "discharge/field_builders.h"
 
 namespace velmora {
 
@@ -44,27 +48,27 @@ NonUniformFlowResult NonUniformFlowFloodDischarge(const FloodSection& upstream, 
 
 namespace {
 
+// Reads one section's fields in the window's order: Ac, At, χc, χt, Bc, Bt, nc, nt. The widths
+// are read in their turn but used by no formula.
+FloodSection ReadSection(const Press& press, const std::array<std::string_view, 8>& controls) {
+  FloodSection s;
+  s.ac = press.Read(controls[0]);
+  s.at = press.Read(controls[1]);
+  s.chi_c = press.Read(controls[2]);
+  s.chi_t = press.Read(controls[3]);
+  press.Read(controls[4]);
+  press.Read(controls[5]);
+  s.nc = press.Read(controls[6]);
+  s.nt = press.Read(controls[7]);
+  return s;
+}
+
 void Compute(Press& press) {
-  // Widths (Bc, Bt) are read in their turn but used by no formula.
-  FloodSection up;
-  up.ac = press.Read("Text1");
-  up.at = press.Read("Text2");
-  up.chi_c = press.Read("Text3");
-  up.chi_t = press.Read("Text4");
-  press.Read("Text5");
-  press.Read("Text6");
-  up.nc = press.Read("Text7");
-  up.nt = press.Read("Text8");
+  const FloodSection up =
+      ReadSection(press, {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8"});
   const Single h1 = press.ReadSingle("Text9");
-  FloodSection down;
-  down.ac = press.Read("Text11");
-  down.at = press.Read("Text12");
-  down.chi_c = press.Read("Text13");
-  down.chi_t = press.Read("Text14");
-  press.Read("Text15");
-  press.Read("Text16");
-  down.nc = press.Read("Text17");
-  down.nt = press.Read("Text18");
+  const FloodSection down = ReadSection(
+      press, {"Text11", "Text12", "Text13", "Text14", "Text15", "Text16", "Text17", "Text18"});
   const Single h2 = press.ReadSingle("Text10");
   const Real length = press.Read("Text21");
   const Single xi = press.ReadSingle("Text22");
@@ -72,13 +76,10 @@ void Compute(Press& press) {
   press.SetResult("Text23", r.q, "#####.###");
 }
 
-Field Input(std::string_view control, std::string_view label_control, std::string_view caption) {
-  return {.control = control, .label = {.control = label_control, .caption = caption}};
-}
-
 }  // namespace
 
 const Window& Form32() {
+  using discharge::InputField;
   static const Window window{
       .form = "Form32",
       .caption = "稳定非均匀流洪峰流量的推算",
@@ -89,55 +90,47 @@ const Window& Form32() {
                .place = {.row = 0, .column = 0},
                .items =
                    {
-                       Input("Text1", "Label1", "河槽过水面积Ac1(m*2):"),
-                       Input("Text2", "Label9", "河滩过水面积At1(m*2):"),
-                       Input("Text3", "Label2", "河槽过水断面湿周χc1(m):"),
-                       Input("Text4", "Label10", "河滩过水断面湿周χt1(m):"),
-                       Input("Text5", "Label13", "河槽过水断面宽度Bc1(m):"),
-                       Input("Text6", "Label3", "河滩过水断面宽度Bt1(m):"),
-                       Input("Text7", "Label4", "河槽糙率nc1(或1/nc1):"),
-                       Input("Text8", "Label14", "河滩糙率nt1(或1/nt1):"),
-                       Input("Text9", "Label5", "上游断面水位H1(m):"),
+                       InputField("Text1", "Label1", "河槽过水面积Ac1(m*2):"),
+                       InputField("Text2", "Label9", "河滩过水面积At1(m*2):"),
+                       InputField("Text3", "Label2", "河槽过水断面湿周χc1(m):"),
+                       InputField("Text4", "Label10", "河滩过水断面湿周χt1(m):"),
+                       InputField("Text5", "Label13", "河槽过水断面宽度Bc1(m):"),
+                       InputField("Text6", "Label3", "河滩过水断面宽度Bt1(m):"),
+                       InputField("Text7", "Label4", "河槽糙率nc1(或1/nc1):"),
+                       InputField("Text8", "Label14", "河滩糙率nt1(或1/nt1):"),
+                       InputField("Text9", "Label5", "上游断面水位H1(m):"),
                    }},
               {.control = "Frame1(1)",
                .caption = "下游断面参数输入",
                .place = {.row = 0, .column = 1},
                .items =
                    {
-                       Input("Text11", "Label16", "河槽过水面积Ac2(m*2):"),
-                       Input("Text12", "Label12", "河滩过水面积At2(m*2):"),
-                       Input("Text13", "Label17", "河槽过水断面湿周χc2(m):"),
-                       Input("Text14", "Label8", "河滩过水断面湿周χt2(m):"),
-                       Input("Text15", "Label7", "河槽过水断面宽度Bc2(m):"),
-                       Input("Text16", "Label18", "河滩过水断面宽度Bt2(m):"),
-                       Input("Text17", "Label19", "河槽糙率nc2(或1/nc2):"),
-                       Input("Text18", "Label6", "河滩糙率nt2(或1/nt2):"),
-                       Input("Text10", "Label11", "下游断面水位H2(m):"),
+                       InputField("Text11", "Label16", "河槽过水面积Ac2(m*2):"),
+                       InputField("Text12", "Label12", "河滩过水面积At2(m*2):"),
+                       InputField("Text13", "Label17", "河槽过水断面湿周χc2(m):"),
+                       InputField("Text14", "Label8", "河滩过水断面湿周χt2(m):"),
+                       InputField("Text15", "Label7", "河槽过水断面宽度Bc2(m):"),
+                       InputField("Text16", "Label18", "河滩过水断面宽度Bt2(m):"),
+                       InputField("Text17", "Label19", "河槽糙率nc2(或1/nc2):"),
+                       InputField("Text18", "Label6", "河滩糙率nt2(或1/nt2):"),
+                       InputField("Text10", "Label11", "下游断面水位H2(m):"),
                    }},
               {.framed = false,
                .place = {.row = 1, .column = 0},
                .items =
                    {
-                       Input("Text21", "Label21", "上下游两断面间的距离L(m):"),
-                       Field{
-                           .control = "Text22",
-                           .label =
-                               {.control = "Label22",
-                                .caption = "局部水头损失系数ξ:",
-                                .event = LabelEvent::kDoubleClick,
-                                .action =
-                                    HintAction{
-                                        " ^_^ 帮助",
-                                        "ξ——局部水头损失系数。向下游收缩时，取－0.1～0；向下游"
-                                        "逐渐扩散时，取0.3～0.5；向下游突然扩散时，取0.5～1.0。"}}},
+                       InputField("Text21", "Label21", "上下游两断面间的距离L(m):"),
+                       discharge::ExplainedField(
+                           "Text22", "Label22", "局部水头损失系数ξ:", "",
+                           HintAction{" ^_^ 帮助",
+                                      "ξ——局部水头损失系数。向下游收缩时，取－0.1～0；向下游"
+                                      "逐渐扩散时，取0.3～0.5；向下游突然扩散时，取0.5～1.0。"}),
                    }},
               {.control = "Frame2",
                .caption = "计算结果",
                .place = {.row = 1, .column = 1},
-               .items = {Field{.control = "Text23",
-                               .label = {.control = "Label23", .caption = "历史洪水流量Q(m*3/s):"},
-                               .role = FieldRole::kResult,
-                               .text_font = kSongItalic}}},
+               .items = {discharge::ResultField("Text23", "Label23",
+                                                "历史洪水流量Q(m*3/s):", kSongItalic)}},
               {.framed = false,
                .arrangement = Arrangement::kRow,
                .place = {.row = 2, .column = 0, .column_span = 2},

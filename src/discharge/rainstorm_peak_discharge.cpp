@@ -4,6 +4,7 @@
 
 #include "common/format_pattern.h"
 #include "common/press.h"
+#include "discharge/field_builders.h"
 
 namespace velmora {
 
@@ -52,34 +53,20 @@ void Compute(Press& press) {
   press.SetOther("Form2", "Text13", FormatPattern(r.design, "#####.###"));
 }
 
-Field Input(std::string_view control, std::string_view label_control, std::string_view caption,
-            std::string_view default_text) {
-  return {.control = control,
-          .label = {.control = label_control, .caption = caption},
-          .default_text = default_text};
-}
-
-// An input whose label opens the table (or the choice of tables) that gives its value.
-Field Looked(std::string_view control, std::string_view label_control, std::string_view caption,
-             std::string_view default_text, std::string_view form) {
-  return {.control = control,
-          .label = {.control = label_control,
-                    .caption = caption,
-                    .event = LabelEvent::kDoubleClick,
-                    .action = OpenAction{form}},
-          .default_text = default_text};
-}
-
-Field Result(std::string_view control, std::string_view label_control, std::string_view caption) {
-  return {.control = control,
-          .label = {.control = label_control, .caption = caption},
-          .role = FieldRole::kResult,
-          .text_font = kSongItalic};
-}
-
 }  // namespace
 
 const Window& Form5() {
+  using discharge::InputField;
+  // The labels of the zone parameters open the tables (or the choice of tables) that give them.
+  const auto looked_up = [](std::string_view control, std::string_view label,
+                            std::string_view caption, std::string_view default_text,
+                            std::string_view form) {
+    return discharge::ExplainedField(control, label, caption, default_text, OpenAction{form});
+  };
+  const auto result = [](std::string_view control, std::string_view label,
+                         std::string_view caption) {
+    return discharge::ResultField(control, label, caption, kSongItalic);
+  };
   static const Window window{
       .form = "Form5",
       .caption = "利用暴雨资料推算设计洪水流量(小流域)",
@@ -91,22 +78,22 @@ const Window& Form5() {
                .place = {.row = 0, .column = 0, .column_span = 2},
                .items =
                    {
-                       Input("Text1", "Label1", "流域面积F（Km*2）：", "89"),
+                       InputField("Text1", "Label1", "流域面积F（Km*2）：", "89"),
                        // Sp is an intensity in mm/h: 0.278 converts (mm/h)·km² to m³/s.
-                       Looked("Text2", "Label3", "设计雨力Sp（mm/h）：", "45", "Form12"),
-                       Looked("Text3", "Label4", "系数K1：", "0.75", "Form16"),
-                       Looked("Text4", "Label15", "指数β1：", "0.84", "Form16"),
+                       looked_up("Text2", "Label3", "设计雨力Sp（mm/h）：", "45", "Form12"),
+                       looked_up("Text3", "Label4", "系数K1：", "0.75", "Form16"),
+                       looked_up("Text4", "Label15", "指数β1：", "0.84", "Form16"),
                    }},
               {.control = "Frame2",
                .caption = "推理公式计算参数",
                .place = {.row = 1, .column = 0, .row_span = 2},
                .items =
                    {
-                       Input("Text5", "Label5", "主河沟长L（Km）：", "21.32"),
-                       Input("Text6", "Label6", "主河沟平均比降Iz(‰)：", "16"),
-                       Looked("Text7", "Label2", "系数K3：", "0.62", "Form16"),
-                       Looked("Text8", "Label7", "指数α1：", "0.71", "Form16"),
-                       Looked("Text9", "Label8", "指数n：", "0.65", "Form13"),
+                       InputField("Text5", "Label5", "主河沟长L（Km）：", "21.32"),
+                       InputField("Text6", "Label6", "主河沟平均比降Iz(‰)：", "16"),
+                       looked_up("Text7", "Label2", "系数K3：", "0.62", "Form16"),
+                       looked_up("Text8", "Label7", "指数α1：", "0.71", "Form16"),
+                       looked_up("Text9", "Label8", "指数n：", "0.65", "Form13"),
                    }},
               {.control = "Frame3",
                .caption = "经验公式（1）计算参数",
@@ -114,27 +101,27 @@ const Window& Form5() {
                .items =
                    {
                        // Form17 tabulates ψ beside m and λ2.
-                       Looked("Text10", "Label9", "系数ψ：", "0.14", "Form17"),
-                       Looked("Text11", "Label10", "指数m：", "1.08", "Form17"),
-                       Looked("Text12", "Label11", "指数λ2：", "0.96", "Form17"),
+                       looked_up("Text10", "Label9", "系数ψ：", "0.14", "Form17"),
+                       looked_up("Text11", "Label10", "指数m：", "1.08", "Form17"),
+                       looked_up("Text12", "Label11", "指数λ2：", "0.96", "Form17"),
                    }},
               {.control = "Frame4",
                .caption = "经验公式（2）计算参数",
                .place = {.row = 2, .column = 1},
                .items =
                    {
-                       Looked("Text13", "Label12", "系数C：", "0.025", "Form18"),
-                       Looked("Text14", "Label13", "指数β：", "1.4", "Form18"),
-                       Looked("Text15", "Label14", "指数λ3：", "0.95", "Form18"),
+                       looked_up("Text13", "Label12", "系数C：", "0.025", "Form18"),
+                       looked_up("Text14", "Label13", "指数β：", "1.4", "Form18"),
+                       looked_up("Text15", "Label14", "指数λ3：", "0.95", "Form18"),
                    }},
               {.control = "Frame1",
                .caption = "流量Qp计算结果（单位：m*3/s）",
                .place = {.row = 3, .column = 0},
                .items =
                    {
-                       Result("Text16", "Label16", "推理公式计算流量："),
-                       Result("Text17", "Label17", "经验公式(1)计算流量："),
-                       Result("Text18", "Label18", "经验公式(2)计算流量："),
+                       result("Text16", "Label16", "推理公式计算流量："),
+                       result("Text17", "Label17", "经验公式(1)计算流量："),
+                       result("Text18", "Label18", "经验公式(2)计算流量："),
                    }},
               {.framed = false,
                .place = {.row = 3, .column = 1},

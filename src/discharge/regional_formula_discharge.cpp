@@ -1,6 +1,7 @@
 #include "discharge/regional_formula_discharge.h"
 
 #include "common/press.h"
+#include "discharge/field_builders.h"
 
 namespace velmora {
 
@@ -45,23 +46,6 @@ void ComputeTwo(Press& press) {
 constexpr HintAction kAppendixNote{
     " ^_^ 提示", "见《公路桥位勘测设计规范 JTJ 062－91》附录十二 全国水文分区经验公式。"};
 
-// An input whose label points to the appendix on a double-click.
-Field Coefficient(std::string_view control, std::string_view label_control,
-                  std::string_view caption, std::string_view default_text) {
-  return {.control = control,
-          .label = {.control = label_control,
-                    .caption = caption,
-                    .event = LabelEvent::kDoubleClick,
-                    .action = kAppendixNote},
-          .default_text = default_text};
-}
-
-Field Result(std::string_view control, std::string_view label_control, std::string_view caption) {
-  return {.control = control,
-          .label = {.control = label_control, .caption = caption},
-          .role = FieldRole::kResult};
-}
-
 Label Heading(std::string_view control) {
   return {.control = control, .caption = "计算结果(m*3/s)", .align = Align::kCenter};
 }
@@ -69,6 +53,12 @@ Label Heading(std::string_view control) {
 }  // namespace
 
 const Window& Form34() {
+  using discharge::ResultField;
+  // The zone coefficients: their labels point to the appendix.
+  const auto coefficient = [](std::string_view control, std::string_view label,
+                              std::string_view caption, std::string_view default_text) {
+    return discharge::ExplainedField(control, label, caption, default_text, kAppendixNote);
+  };
   static const Window window{
       .form = "Form34",
       .caption = "利用全国水文分区经验公式确定设计流量",
@@ -76,9 +66,7 @@ const Window& Form34() {
           {
               {.framed = false,
                .place = {.row = 0, .column = 0},
-               .items = {Field{.control = "Text1",
-                               .label = {.control = "Label1", .caption = "流域面积F(km*2)："},
-                               .default_text = "3208"}}},
+               .items = {discharge::InputField("Text1", "Label1", "流域面积F(km*2)：", "3208")}},
               {.framed = false,
                .arrangement = Arrangement::kRow,
                .place = {.row = 0, .column = 1},
@@ -95,35 +83,31 @@ const Window& Form34() {
                .place = {.row = 1, .column = 0},
                .items =
                    {
-                       Coefficient("Text2", "Label2", "系数C：", "6.1"),
-                       Coefficient("Text3", "Label3", "指数n：", "0.65"),
-                       Coefficient("Text4", "Label4", "变差系数Cv值：", "1.1"),
-                       Coefficient("Text5", "Label5", "Cs/Cv值：", "2.5"),
-                       Field{.control = "Text6",
-                             .label = {.control = "Label6",
-                                       .caption = "离均系数φ：",
-                                       .event = LabelEvent::kDoubleClick,
-                                       .action = OpenAction{"Form25"}},
-                             .default_text = "3.95"},
+                       coefficient("Text2", "Label2", "系数C：", "6.1"),
+                       coefficient("Text3", "Label3", "指数n：", "0.65"),
+                       coefficient("Text4", "Label4", "变差系数Cv值：", "1.1"),
+                       coefficient("Text5", "Label5", "Cs/Cv值：", "2.5"),
+                       discharge::ExplainedField("Text6", "Label6", "离均系数φ：", "3.95",
+                                                 OpenAction{"Form25"}),
                        Rule{},
                        Heading("Label12"),
                        Rule{},
-                       Result("Text7", "Label13", "分区平均流量Q："),
-                       Result("Text8", "Label14", "分区洪水流量Qp："),
+                       ResultField("Text7", "Label13", "分区平均流量Q："),
+                       ResultField("Text8", "Label14", "分区洪水流量Qp："),
                    }},
               {.control = "Frame2",
                .caption = "经验公式(二)",
                .place = {.row = 1, .column = 1},
                .items =
                    {
-                       Coefficient("Text9", "Label7", "系数K：", "15.2"),
-                       Coefficient("Text10", "Label8", "系数n'：", "0.72"),
-                       Coefficient("Text11", "Label9", "Q1%/Q2%：", "1.18"),
+                       coefficient("Text9", "Label7", "系数K：", "15.2"),
+                       coefficient("Text10", "Label8", "系数n'：", "0.72"),
+                       coefficient("Text11", "Label9", "Q1%/Q2%：", "1.18"),
                        Rule{},
                        Heading("Label11"),
                        Rule{},
-                       Result("Text12", "Label10", "设计频率Q2%："),
-                       Result("Text13", "Label15", "设计频率Q1%："),
+                       ResultField("Text12", "Label10", "设计频率Q2%："),
+                       ResultField("Text13", "Label15", "设计频率Q1%："),
                    }},
               {.framed = false,
                .arrangement = Arrangement::kRow,

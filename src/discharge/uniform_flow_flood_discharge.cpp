@@ -1,6 +1,7 @@
 #include "discharge/uniform_flow_flood_discharge.h"
 
 #include "common/press.h"
+#include "discharge/field_builders.h"
 
 namespace velmora {
 
@@ -54,20 +55,14 @@ void Compute(Press& press) {
   press.SetResult("Text13", r.q, "######.###");
 }
 
-Field Input(std::string_view control, std::string_view label_control, std::string_view caption) {
-  return {.control = control, .label = {.control = label_control, .caption = caption}};
-}
-
-Field Result(std::string_view control, std::string_view label_control, std::string_view caption) {
-  return {.control = control,
-          .label = {.control = label_control, .caption = caption},
-          .role = FieldRole::kResult,
-          .text_font = kSongItalic};
-}
-
 }  // namespace
 
 const Window& Form24() {
+  using discharge::InputField;
+  const auto result = [](std::string_view control, std::string_view label,
+                         std::string_view caption) {
+    return discharge::ResultField(control, label, caption, kSongItalic);
+  };
   static const Window window{
       .form = "Form24",
       .caption = "稳定均匀流洪峰流量的推算",
@@ -78,31 +73,31 @@ const Window& Form24() {
                .place = {.row = 0, .column = 0},
                .items =
                    {
-                       Input("Text1", "Label1", "河槽过水面积Ac(m*2):"),
-                       Input("Text2", "Label2", "河槽过水断面湿周χc(m):"),
-                       Input("Text3", "Label3", "河槽过水断面宽度Bc(m):"),
-                       Input("Text4", "Label4", "河槽糙率nc(或1/nc):"),
-                       Input("Text5", "Label11", "河槽水面比降Ic(‰):"),
+                       InputField("Text1", "Label1", "河槽过水面积Ac(m*2):"),
+                       InputField("Text2", "Label2", "河槽过水断面湿周χc(m):"),
+                       InputField("Text3", "Label3", "河槽过水断面宽度Bc(m):"),
+                       InputField("Text4", "Label4", "河槽糙率nc(或1/nc):"),
+                       InputField("Text5", "Label11", "河槽水面比降Ic(‰):"),
                    }},
               {.control = "Frame1(1)",
                .caption = "河滩参数",
                .place = {.row = 0, .column = 1},
                .items =
                    {
-                       Input("Text6", "Label8", "河滩过水面积At(m*2):"),
-                       Input("Text7", "Label7", "河滩过水断面湿周χt(m):"),
-                       Input("Text8", "Label12", "河滩过水断面宽度Bt(m):"),
-                       Input("Text9", "Label6", "河滩糙率nt(或1/nt):"),
-                       Input("Text10", "Label5", "河滩水面比降It(‰):"),
+                       InputField("Text6", "Label8", "河滩过水面积At(m*2):"),
+                       InputField("Text7", "Label7", "河滩过水断面湿周χt(m):"),
+                       InputField("Text8", "Label12", "河滩过水断面宽度Bt(m):"),
+                       InputField("Text9", "Label6", "河滩糙率nt(或1/nt):"),
+                       InputField("Text10", "Label5", "河滩水面比降It(‰):"),
                    }},
               {.control = "Frame2",
                .caption = "计算结果",
                .place = {.row = 1, .column = 0},
                .items =
                    {
-                       Result("Text11", "Label9", "河槽历史洪水流量Qc(m*3/s):"),
-                       Result("Text12", "Label10", "河滩历史洪水流量Qt(m*3/s):"),
-                       Result("Text13", "Label13", "历史洪水流量Q(m*3/s):"),
+                       result("Text11", "Label9", "河槽历史洪水流量Qc(m*3/s):"),
+                       result("Text12", "Label10", "河滩历史洪水流量Qt(m*3/s):"),
+                       result("Text13", "Label13", "历史洪水流量Q(m*3/s):"),
                    }},
               {.framed = false,
                .place = {.row = 1, .column = 1},
