@@ -72,6 +72,7 @@ std::vector<TableCell> FormulaHeadings(std::string_view coefficient,
   return cells;
 }
 
+// The provincial tables of the small-catchment rainstorm method, 《公路桥涵设计手册（涵洞）》.
 const std::array<ProvincialLayout, 5>& ProvincialLayouts() {
   static const std::array<ProvincialLayout, 5> kLayouts{{
       {.form = "Form14",
@@ -211,7 +212,7 @@ const Window& ProvincialWindow() {
   return window;
 }
 
-// Soil and vegetation classes of the loss-parameter zones (culvert handbook).
+// Soil and vegetation classes of the loss parameters, 《公路桥涵设计手册（涵洞）》.
 const Table& SoilClassContent() {
   static const Table table = [] {
     Table t{.rows = 7, .columns = 2};
