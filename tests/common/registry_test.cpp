@@ -12,11 +12,10 @@ namespace velmora {
 namespace {
 
 // Windows that other windows or the menu name but that are still being built.
-const std::set<std::string> kNotYetBuilt{"Form24", "Form32", "Form34", "Form5",  "Form35", "Form36",
-                                         "Form45", "Form46", "Form2",  "form3",  "Form19", "form1",
-                                         "Form29", "Form30", "Form33", "Form23", "Form42", "Form43",
-                                         "Form44", "Form20", "Form21", "Form22", "Form7",  "Form8",
-                                         "Form9",  "Form12", "Form13", "Form16", "Form47"};
+const std::set<std::string> kNotYetBuilt{"Form24", "Form32", "Form34", "Form5",  "Form46", "Form2",
+                                         "Form33", "Form23", "Form42", "Form43", "Form44", "Form20",
+                                         "Form21", "Form22", "Form7",  "Form8",  "Form9",  "Form12",
+                                         "Form13", "Form16", "Form47"};
 
 void CollectMenuForms(const std::vector<MenuItem>& items, std::set<std::string>& forms) {
   for (const MenuItem& item : items) {
