@@ -12,11 +12,98 @@ namespace velmora {
 namespace {
 
 // Windows that other windows or the menu name but that are still being built.
-const std::set<std::string> kNotYetBuilt{
-    "Form46", "Form2",  "Form33", "Form23", "Form25", "Form37", "Form26", "Form38",
-    "Form27", "Form39", "Form28", "Form40", "Form41", "Form42", "Form43", "Form44",
-    "Form20", "Form21", "Form22", "Form7",  "Form8",  "Form9",  "Form10", "Form11",
-    "Form12", "Form13", "Form14", "Form15", "Form16", "Form17", "Form18", "Form47"};
+const std::set<std::string> kNotYetBuilt{"Form2",  "Form7",  "Form8",  "Form9",  "Form12", "Form13",
+                                         "Form16", "Form20", "Form21", "Form22", "Form23", "Form33",
+                                         "Form42", "Form43", "Form44", "Form46", "Form47"};
+
+void CollectMenuForms(const std::vector<MenuItem>& items, std::set<std::string>& forms) {
+  for (const MenuItem& item : items) {
+    if (!item.form.empty()) forms.insert(std::string(item.form));
+    CollectMenuForms(item.items, forms);
+  }
+}
+
+// Every form the program can be asked to open: by the menu, a label or a button.
+std::set<std::string> NamedForms() {
+  std::set<std::string> forms;
+  CollectMenuForms(MainMenu(), forms);
+  for (const Window* window : AllWindows()) {
+    for (const Label* label : Labels(*window)) {
+      if (const auto* open = std::get_if<OpenAction>(&label->action)) {
+        forms.insert(std::string(open->form));
+      }
+    }
+    for (const Button* button : Buttons(*window)) {
+      if (const auto* open = std::get_if<OpenAction>(&button->action)) {
+        forms.insert(std::string(open->form));
+      }
+    }
+  }
+  return forms;
+}
+
+TEST(RegistryTest, EveryNamedFormIsRegistered) {
+  for (const std::string& form : NamedForms()) {
+    if (kNotYetBuilt.contains(form)) continue;
+    EXPECT_NE(FindWindow(form), nullptr) << form;
+  }
+}
+
+TEST(RegistryTest, WindowsStillBeingBuiltAreNotYetRegistered) {
+  // Keeps the list above honest: a window that arrives leaves it.
+  for (const std::string& form : kNotYetBuilt) EXPECT_EQ(FindWindow(form), nullptr) << form;
+}
+
+TEST(RegistryTest, FormNamesAreUniqueAndMainComesFirst) {
+  std::set<std::string_view> seen;
+  for (const Window* window : AllWindows()) {
+    EXPECT_TRUE(seen.insert(window->form).second) << window->form;
+  }
+  ASSERT_FALSE(AllWindows().empty());
+  EXPECT_EQ(AllWindows().front()->form, "Form6");
+}
+
+TEST(RegistryTest, ControlNamesAreUniqueWithinAWindow) {
+  for (const Window* window : AllWindows()) {
+    std::set<std::string_view> names;
+    auto add = [&](std::string_view control) {
+      if (control.empty()) return;
+      EXPECT_TRUE(names.insert(control).second) << window->form << " " << control;
+    };
+    for (const Block& block : window->blocks) add(block.control);
+    for (const Field* field : Fields(*window)) add(field->control);
+    for (const Label* label : Labels(*window)) add(label->control);
+    for (const Button* button : Buttons(*window)) add(button->control);
+    for (const Option* option : Options(*window)) add(option->control);
+  }
+}
+
+TEST(RegistryTest, DefaultsArePlainNumbersAndResultsHaveNone) {
+  for (const Window* window : AllWindows()) {
+    for (const Field* field : Fields(*window)) {
+      if (field->role == FieldRole::kResult) {
+        EXPECT_TRUE(field->default_text.empty()) << window->form << " " << field->control;
+      } else {
+        EXPECT_TRUE(IsPlainNumber(field->default_text)) << window->form << " " << field->control;
+      }
+    }
+  }
+}
+
+TEST(RegistryTest, ReactingLabelsHaveAnAction) {
+  for (const Window* window : AllWindows()) {
+    for (const Label* label : Labels(*window)) {
+      const bool reacts = label->event != LabelEvent::kNone;
+      const bool acts = !std::holds_alternative<std::monostate>(label->action);
+      EXPECT_EQ(reacts, acts) << window->form << " " << label->control;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velmoraconst std::set<std::string> kNotYetBuilt{"Form2", "Form7", "Form8", "Form9",
+   // "Form12", "Form13", "Form16", "Form20", "Form21", "Form22", "Form23", "Form33", "Form42",
+   // "Form43", "Form44", "Form46", "Form47"};
 
 void CollectMenuForms(const std::vector<MenuItem>& items, std::set<std::string>& forms) {
   for (const MenuItem& item : items) {
