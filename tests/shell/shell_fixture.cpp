@@ -35,6 +35,13 @@ QStringList ModalAnswerer::Problems() const {
   return all;
 }
 
+QStringList ModalAnswerer::TakeProblems() {
+  const QStringList all = Problems();
+  problems_.clear();
+  expected_.clear();
+  return all;
+}
+
 void ModalAnswerer::Poll() {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
   if (box == nullptr || !box->isVisible()) return;

@@ -33,6 +33,8 @@ class ModalAnswerer : public QObject {
 
   /// Boxes that were expected but did not appear, and boxes that appeared unexpected or wrong.
   QStringList Problems() const;
+  /// The problems so far, forgotten once taken, so that one test's failure stays its own.
+  QStringList TakeProblems();
   const std::vector<Seen>& seen() const { return seen_; }
   void Clear();
 
@@ -76,6 +78,6 @@ QList<QWidget*> VisibleTopLevels();
 /// Fails the current Qt test when the answerer saw a problem.
 #define VELMORA_CHECK_BOXES(answerer)                                                \
   do {                                                                               \
-    const QStringList problems_ = (answerer).Problems();                             \
+    const QStringList problems_ = (answerer).TakeProblems();                         \
     QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral("; ")))); \
   } while (false)
