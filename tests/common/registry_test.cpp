@@ -12,12 +12,11 @@ namespace velmora {
 namespace {
 
 // Windows that other windows or the menu name but that are still being built.
-const std::set<std::string> kNotYetBuilt{
-    "Form24", "Form32", "Form34", "Form5",  "Form35", "Form36", "Form45", "Form46", "Form2",
-    "form3",  "Form19", "form1",  "Form29", "Form30", "Form33", "Form23", "Form25", "Form37",
-    "Form26", "Form38", "Form27", "Form39", "Form28", "Form40", "Form41", "Form42", "Form43",
-    "Form44", "Form20", "Form21", "Form22", "Form7",  "Form8",  "Form9",  "Form10", "Form11",
-    "Form12", "Form13", "Form14", "Form15", "Form16", "Form17", "Form18", "Form47"};
+const std::set<std::string> kNotYetBuilt{"Form24", "Form32", "Form34", "Form5",  "Form35", "Form36",
+                                         "Form45", "Form2",  "form3",  "Form19", "form1",  "Form29",
+                                         "Form30", "Form25", "Form37", "Form26", "Form38", "Form27",
+                                         "Form39", "Form28", "Form40", "Form41", "Form10", "Form11",
+                                         "Form14", "Form15", "Form17", "Form18"};
 
 void CollectMenuForms(const std::vector<MenuItem>& items, std::set<std::string>& forms) {
   for (const MenuItem& item : items) {
