@@ -15,4 +15,7 @@ inline constexpr std::string_view kClickExplains = "单击查看说明";
 inline constexpr std::string_view kDoubleClickOpens = "双击查看参考表";
 inline constexpr std::string_view kDoubleClickExplains = "双击查看说明";
 
+// The context menu of a reference table.
+inline constexpr std::string_view kCopy = "复制";
+
 }  // namespace velmora::texts
