@@ -21,9 +21,8 @@
 namespace velmora {
 namespace {
 
-// Room between a cell's text and its grid lines.
-constexpr int kPadX = 6;
-constexpr int kPadY = 3;
+constexpr int kPadX = TableView::kPadX;
+constexpr int kPadY = TableView::kPadY;
 // A column grows to this many characters before its texts wrap.
 constexpr int kWrapCharacters = 16;
 // A table with notes is at least this many characters wide, so that they read as lines.
@@ -298,11 +297,13 @@ void SizeSections(QTableView& view, TableModel& model, const Table& table) {
     }
   }
 
+  // The grid line takes the last pixel of each section.
+  const int grid = view.showGrid() ? 1 : 0;
   for (int c = 0; c < table.columns; ++c) {
-    view.horizontalHeader()->resizeSection(c, widths[std::size_t(c)]);
+    view.horizontalHeader()->resizeSection(c, widths[std::size_t(c)] + grid);
   }
   for (int r = 0; r < table.rows; ++r) {
-    view.verticalHeader()->resizeSection(r, heights[std::size_t(r)]);
+    view.verticalHeader()->resizeSection(r, heights[std::size_t(r)] + grid);
   }
 }
 
@@ -353,6 +354,8 @@ TableView::TableView(const Table& table, QWidget* parent) : QTableView(parent) {
     }
   }
   SizeSections(*this, *model, table);
+  // Never wider or taller than the table: a wider window leaves no empty grid beside it.
+  setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
 
   auto* copy = new QAction(Q(texts::kCopy), this);
   copy->setShortcut(QKeySequence::Copy);

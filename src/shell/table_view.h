@@ -18,6 +18,10 @@ class TableView : public QTableView {
   Q_OBJECT
 
  public:
+  // Room between a cell's text and its grid lines.
+  static constexpr int kPadX = 6;
+  static constexpr int kPadY = 3;
+
   explicit TableView(const Table& table, QWidget* parent = nullptr);
 
   /// The selected cells as tab-separated lines over the selection's bounding rectangle; cells

@@ -82,7 +82,7 @@ class TableViewTest : public QObject {
     QCOMPARE(cell.data().toString(), QStringLiteral("0.84"));
   }
 
-  // Each cell's text, wrapped in its cell's rectangle, fits inside it.
+  // Each cell's text, wrapped in its cell's rectangle as the view paints it, fits inside it.
   void noTextIsCutOff() {
     for (const velmora::Window* window : velmora::AllWindows()) {
       const auto tables = velmora::TableItems(*window);
@@ -145,16 +145,23 @@ class TableViewTest : public QObject {
     for (const velmora::TableCell& cell : table.cells) {
       if (!cell.lower.empty()) continue;
       const QModelIndex index = view->model()->index(cell.row, cell.column);
-      const QRectF inner = QRectF(view->visualRect(index)).adjusted(4, 2, -4, -2);
+      // The cell as painted (its rectangle leaves out the grid line), less the padding.
+      const QRectF inner =
+          QRectF(view->visualRect(index))
+              .adjusted(TableView::kPadX, TableView::kPadY, -TableView::kPadX, -TableView::kPadY);
       const QFontMetricsF metrics(qvariant_cast<QFont>(index.data(Qt::FontRole)));
       const QRectF text =
           metrics.boundingRect(inner, Qt::AlignCenter | Qt::TextWordWrap, index.data().toString());
       QVERIFY2(text.width() <= inner.width() + 0.5 && text.height() <= inner.height() + 0.5,
-               qPrintable(QStringLiteral("%1 (%2,%3) %4")
+               qPrintable(QStringLiteral("%1 (%2,%3) %4 text %5x%6 room %7x%8")
                               .arg(velmora::Q(name))
                               .arg(cell.row)
                               .arg(cell.column)
-                              .arg(index.data().toString())));
+                              .arg(index.data().toString())
+                              .arg(text.width())
+                              .arg(text.height())
+                              .arg(inner.width())
+                              .arg(inner.height())));
     }
   }
 
