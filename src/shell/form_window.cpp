@@ -11,8 +11,11 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
+#include "common/format_pattern.h"
 #include "common/texts.h"
+#include "common/value_of_text.h"
 #include "shell/clickable_label.h"
 #include "shell/fonts.h"
 #include "shell/message_box.h"
@@ -25,6 +28,28 @@ namespace velmora {
 namespace {
 
 constexpr int kFieldWidth = 110;
+
+const QString kResultStyle = QStringLiteral("QLineEdit { background-color: rgb(255, 192, 128); }");
+// A pale yellow that says "look again" without looking like an error or a result.
+const QString kNotANumberStyle =
+    QStringLiteral("QLineEdit { background-color: rgb(255, 244, 196); }");
+
+// Tints an input whose text is not wholly a number and says in a tooltip which value the
+// calculation will use; the computation itself reads the leading number regardless.
+void ShowReading(QLineEdit* edit) {
+  const std::string text = U(edit->text());
+  const double value = ValueOfText(text);
+  if (!std::isfinite(value)) {
+    edit->setStyleSheet(kNotANumberStyle);
+    edit->setToolTip(Q(texts::kOutOfRange));
+  } else if (IsPlainNumber(text)) {
+    edit->setStyleSheet(QString());
+    edit->setToolTip(QString());
+  } else {
+    edit->setStyleSheet(kNotANumberStyle);
+    edit->setToolTip(Q(texts::kReadAs).arg(Q(GeneralText(Real(value)))));
+  }
+}
 
 }  // namespace
 
@@ -98,9 +123,10 @@ void FormWindow::AddItem(const Item& item, QGridLayout* grid, int row, int colum
     edit->setObjectName(Q(field->control));
     edit->setMinimumWidth(kFieldWidth);
     if (field->role == FieldRole::kResult) {
-      edit->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(255, 192, 128); }"));
+      edit->setStyleSheet(kResultStyle);
     } else {
       edit->setText(Q(field->default_text));
+      connect(edit, &QLineEdit::textChanged, edit, [edit] { ShowReading(edit); });
     }
     edit->setFont(FontFor(field->text_font, edit->font()));
     if (auto* buddy = qobject_cast<QLabel*>(label)) buddy->setBuddy(edit);

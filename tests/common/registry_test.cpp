@@ -12,9 +12,7 @@ namespace velmora {
 namespace {
 
 // Windows that other windows or the menu name but that are still being built.
-const std::set<std::string> kNotYetBuilt{"Form24", "Form32", "Form34", "Form5",  "Form35", "Form36",
-                                         "Form45", "Form2",  "form3",  "Form19", "form1",  "Form29",
-                                         "Form30", "Form25", "Form37", "Form26", "Form38", "Form27",
+const std::set<std::string> kNotYetBuilt{"Form2",  "Form25", "Form37", "Form26", "Form38", "Form27",
                                          "Form39", "Form28", "Form40", "Form41", "Form10", "Form11",
                                          "Form14", "Form15", "Form17", "Form18"};
 

@@ -120,6 +120,33 @@ class FormWindowTest : public QObject {
     QTest::mouseDClick(plain, Qt::LeftButton);
   }
 
+  void inputThatIsNotWhollyANumberIsHinted() {
+    QLineEdit* edit = Edit(form31_, "Text1");
+    struct Case {
+      const char* text;
+      const char* tip;  // empty: no hint
+    };
+    for (const Case& c : {Case{"1,733", "将按 1 计算"}, Case{"12.5m", "将按 12.5 计算"},
+                          Case{"１２", "将按 0 计算"}, Case{"1e999", "溢出"}, Case{"1 733", ""},
+                          Case{"", ""}, Case{"2.5e1", ""}}) {
+      edit->setText(QString::fromUtf8(c.text));
+      const QString tip = QString::fromUtf8(c.tip);
+      if (tip.isEmpty()) {
+        QVERIFY2(edit->toolTip().isEmpty(), c.text);
+        QVERIFY2(edit->styleSheet().isEmpty(), c.text);
+      } else {
+        QVERIFY2(edit->toolTip().contains(tip), c.text);
+        QVERIFY2(!edit->styleSheet().isEmpty(), c.text);
+      }
+    }
+    // The hint changes nothing in the computation: "1,733" is read as 1.
+    Edit(form31_, "Text1")->setText(QStringLiteral("1,733"));
+    Edit(form31_, "Text2")->setText(QStringLiteral("850"));
+    Edit(form31_, "Text3")->setText(QStringLiteral("1"));
+    Click(form31_, "Command1");
+    QCOMPARE(Edit(form31_, "Text5")->text(), QStringLiteral("850."));
+  }
+
   void singleClickLabelActsOnClick() {
     form31_->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

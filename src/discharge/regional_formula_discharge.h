@@ -1,0 +1,29 @@
+// Form34: design discharge by the empirical formulas of the national hydrological zones
+// (JTJ 062-91, appendix 12), two independent formulas sharing the catchment area F.
+#pragma once
+
+#include "common/number.h"
+#include "common/window.h"
+
+namespace velmora {
+
+struct RegionalFormulaOneResult {
+  Real q;     // zone mean flood discharge Q = C F^n, m³/s
+  Single qp;  // design discharge Qp = Q (1 + Cv φ), m³/s
+};
+
+struct RegionalFormulaTwoResult {
+  Real q2;    // Q2% = K F^n', m³/s
+  Single q1;  // Q1% = (Q1%/Q2%) Q2%, m³/s
+};
+
+/// Formula (一): the zone's mean flood C F^n raised by the Pearson III deviation coefficient φ.
+RegionalFormulaOneResult RegionalFormulaOne(Real f, Real c, Real n, Real cv, Single phi);
+
+/// Formula (二): the 2 % flood K F^n' and the 1 % flood by the zone's ratio Q1%/Q2%.
+RegionalFormulaTwoResult RegionalFormulaTwo(Real f, Real k, Real n2, Single ratio);
+
+/// The window "利用全国水文分区经验公式确定设计流量".
+const Window& Form34();
+
+}  // namespace velmora

@@ -1,0 +1,23 @@
+// Form35: minimum clear length of the bridge opening by the channel-width formula,
+// Lj = Kq·(Qp/Qc)^n3·Bc (JTJ 062-91).
+#pragma once
+
+#include "common/number.h"
+#include "common/window.h"
+
+namespace velmora {
+
+struct ChannelWidthOpeningResult {
+  Real ratio;  // Qp / Qc
+  Real power;  // (Qp / Qc)^n3
+  Single lj;   // minimum clear length of the opening, m
+};
+
+/// Scales the main-channel width Bc (m) by the ratio of the design discharge Qp to the channel
+/// discharge Qc (m³/s), with the reach type's coefficient Kq and exponent n3.
+ChannelWidthOpeningResult ChannelWidthOpeningLength(Real qp, Real qc, Real bc, Real kq, Single n3);
+
+/// The window "桥孔长度的计算—河槽宽度公式".
+const Window& Form35();
+
+}  // namespace velmora

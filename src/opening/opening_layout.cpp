@@ -1,0 +1,47 @@
+#include "opening/opening_layout.h"
+
+#include <utility>
+
+namespace velmora::opening {
+
+Field Input(std::string_view control, std::string_view label_control, std::string_view caption) {
+  return {.control = control, .label = {.control = label_control, .caption = caption}};
+}
+
+Field Result(std::string_view control, std::string_view label_control, std::string_view caption) {
+  return {.control = control,
+          .label = {.control = label_control, .caption = caption},
+          .role = FieldRole::kResult};
+}
+
+Button ComputeButton(Handler compute) { return {"Command1", "计  算", compute}; }
+
+Button ExitButton() { return {"Command2", "退  出", CloseAction{}}; }
+
+Button ApplicabilityButton(std::string_view note) {
+  return {"Command3", "公式适用情况", HintAction{" ^_^ 温馨提示", note}};
+}
+
+std::vector<Block> ResultsBesideInputs(std::vector<Item> inputs, std::vector<Item> results,
+                                       Handler compute, std::string_view note) {
+  return {
+      {.control = "Frame1",
+       .caption = "计算数据",
+       .place = {.row = 0, .column = 0, .row_span = 3},
+       .items = std::move(inputs)},
+      {.control = "Frame2",
+       .caption = "计算结果",
+       .place = {.row = 0, .column = 1},
+       .items = std::move(results)},
+      {.framed = false,
+       .arrangement = Arrangement::kRow,
+       .place = {.row = 1, .column = 1},
+       .items = {ComputeButton(compute), ExitButton()}},
+      {.framed = false,
+       .arrangement = Arrangement::kRow,
+       .place = {.row = 2, .column = 1},
+       .items = {ApplicabilityButton(note)}},
+  };
+}
+
+}  // namespace velmora::opening

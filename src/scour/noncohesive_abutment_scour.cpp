@@ -1,0 +1,142 @@
+#include "scour/noncohesive_abutment_scour.h"
+
+#include "common/press.h"
+#include "scour/scour_fields.h"
+
+namespace velmora {
+
+NoncohesiveAbutmentScourResult NoncohesiveAbutmentScour(const NoncohesiveAbutmentInput& in,
+                                                        RiverKind river) {
+  NoncohesiveAbutmentScourResult r;
+  r.az = river == RiverKind::kWideShallow ? in.ld * in.h : in.az;
+  r.fr = Pow(in.v, 2.0) / (9.8 * in.h);
+  // The skew angle enters as a ratio of degrees; no trigonometry.
+  r.k_alpha = Pow(in.alpha / 90.0, 0.15);
+  // Formula 95-1.
+  r.hs1 = 1.95 * Pow(r.fr, 0.2) * Pow(r.az, 0.5) * in.ca * r.k_alpha;
+  // Formula 95-2.
+  const Real c = Pow(10.0, -7.0) * 6.05;
+  r.vc =
+      Pow(in.depth / in.d, 0.14) * Pow(29.0 * in.d + c * (10.0 + in.depth) / Pow(in.d, 0.72), 0.5);
+  r.v0_prime = 4.07 * Pow(in.d / in.ld, 0.34) * r.vc;
+  r.v_at_most_vc = in.v <= r.vc;
+  if (r.v_at_most_vc) {
+    r.n = 1.0;
+  } else {
+    r.n = Pow(r.vc / in.v, Ln(in.d) * 10.16 / Ln(10.0) + 35.33);
+  }
+  r.r = ToSingle(Pow((in.v - r.v0_prime) / (r.vc - r.v0_prime), r.n));
+  r.hs2_formula = 1.61 * Pow(r.az, 0.5) * r.r * in.ca * r.k_alpha;
+  // No local scour starts below the incipient scour velocity.
+  r.hs2 = r.hs2_formula < 0.0 ? Real(0.0) : r.hs2_formula;
+  // FHQA formula: Liu's form for short embankments, the HIRE form from LD / y1 = 25 on.
+  r.m = in.ld / in.y1;
+  r.fr1 = ToSingle(in.v1 / Pow(9.8 * in.y1, 0.5));
+  if (r.m < 25.0) {
+    r.hs3 = 2.15 * Pow(r.m, 0.4) * Pow(r.fr1, 0.33) * in.y1;
+  } else {
+    r.hs3 = Pow(r.fr1, 0.33) * 4.0 * in.y1;
+  }
+  r.hs_max = r.hs1 > r.hs2 ? r.hs1 : r.hs2;
+  if (!(r.hs_max > r.hs3)) r.hs_max = r.hs3;
+  r.z_min = ToSingle((in.wl - in.depth) - r.hs_max);
+  return r;
+}
+
+namespace {
+
+using scour::InputField;
+using scour::ResultField;
+
+constexpr std::string_view kPattern = "#####.###";
+
+void Compute(Press& press, RiverKind river) {
+  NoncohesiveAbutmentInput in;
+  if (river == RiverKind::kOrdinary) in.az = press.Read("Text1");
+  in.ld = press.Read("Text2");
+  in.h = press.Read("Text3");
+  in.v = press.Read("Text4");
+  in.ca = press.Read("Text5");
+  in.alpha = press.Read("Text6");
+  in.depth = press.Read("Text7");
+  in.d = press.Read("Text8");
+  in.y1 = press.Read("Text9");
+  in.v1 = press.Read("Text10");
+  in.wl = press.ReadSingle("Text11");
+  const NoncohesiveAbutmentScourResult r = NoncohesiveAbutmentScour(in, river);
+  for (const char* control : {"Text12", "Text13", "Text14", "Text15", "Text16"}) {
+    press.Set(control, "");
+  }
+  press.SetResult("Text12", r.hs1, kPattern);
+  press.SetResult("Text13", r.hs2, kPattern);
+  press.SetResult("Text14", r.hs3, kPattern);
+  press.SetResult("Text15", r.hs_max, kPattern);
+  press.SetResult("Text16", r.z_min, kPattern);
+}
+
+void ComputeOrdinary(Press& press) { Compute(press, RiverKind::kOrdinary); }
+void ComputeWideShallow(Press& press) { Compute(press, RiverKind::kWideShallow); }
+
+}  // namespace
+
+const Window& Form29() {
+  static const Window window{
+      .form = "Form29",
+      .caption = "非粘性土河床桥台冲刷计算",
+      .blocks =
+          {
+              {.control = "Frame1",
+               .caption = "计算参数",
+               .place = {.row = 0, .column = 0, .row_span = 4},
+               .items =
+                   {
+                       InputField("Text1", "Label1", "桥台、路堤阻水面积Az（m*2）：", "20.2"),
+                       InputField("Text2", "Label2", "路堤阻水长度LD（m）：", "10"),
+                       InputField("Text3", "Label3", "天然河道平均水深h（m）：", "2.02"),
+                       InputField("Text4", "Label4", "天然河道平均流速V（m/s）：", "2.1"),
+                       InputField("Text5", "Label5", "桥台形状系数CA：", "0.95"),
+                       InputField("Text6", "Label6", "上游水流与桥轴的夹角α（°）：", "70"),
+                       InputField("Text7", "Label8", "桥台处水深H（m）：", "2.02"),
+                       InputField("Text8", "Label9", "河床砂砾平均粒径d（m）：", "0.01"),
+                       InputField("Text9", "Label10", "天然河道上游平均水深y1（m）：", "2.02"),
+                       InputField("Text10", "Label11", "天然河道上游平均流速V1（m/s）：", "2.1"),
+                   }},
+              {.framed = false,
+               .place = {.row = 0, .column = 1},
+               .items = {InputField("Text11", "Label16", "设计水位标高：", "493.15")}},
+              {.control = "Frame3",
+               .caption = "桥台冲刷计算结果",
+               .place = {.row = 1, .column = 1},
+               .items =
+                   {
+                       ResultField("Text12", "Label12", "95-1公式计算结果"),
+                       ResultField("Text13", "Label13", "95-2公式计算结果"),
+                       ResultField("Text14", "Label14", "FHQA公式计算结果"),
+                       ResultField("Text15", "Label7", "取最大冲刷深度"),
+                       ResultField("Text16", "Label15", "最低冲刷线标高"),
+                   }},
+              {.framed = false,
+               .arrangement = Arrangement::kRow,
+               .place = {.row = 2, .column = 1},
+               .items =
+                   {
+                       Button{"Command1", "一般河道冲刷计算", &ComputeOrdinary},
+                       Button{"Command3", "宽浅河道冲刷计算", &ComputeWideShallow},
+                   }},
+              {.framed = false,
+               .arrangement = Arrangement::kRow,
+               .place = {.row = 3, .column = 1},
+               .items =
+                   {
+                       Button{"Command4", "帮  助",
+                              HintAction{" ^_^ 提示",
+                                         "当河道为“宽浅河道”时，“桥台、路堤阻水面积Az”不参与计算，"
+                                         "可不填写。"}},
+                       Button{"Command2", "退  出", CloseAction{}},
+                   }},
+          },
+  };
+  return window;
+}
+
+}  // namespace velmora

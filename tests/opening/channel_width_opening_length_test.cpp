@@ -1,0 +1,54 @@
+#include "opening/channel_width_opening_length.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "opening_case.h"
+
+namespace velmora {
+namespace {
+
+class Form35Test : public testing::TestWithParam<OpeningCase> {};
+
+TEST_P(Form35Test, Compute) { ExpectCompute(Form35(), GetParam()); }
+
+// Inputs: Qp, Qc, Bc, Kq, n3. Result: Lj.
+INSTANTIATE_TEST_SUITE_P(
+    Table, Form35Test,
+    testing::Values(
+        // The worked example: the single 123.21953 shown with "####.###".
+        OpeningCase{"WorkedExample", {"1500", "1200", "120", "0.84", "0.9"}, {"123.22"}},
+        // Qp = Qc leaves Kq × Bc, whatever n3.
+        OpeningCase{"EqualDischarges", {"800", "800", "150", "0.95", "0.73"}, {"142.5"}},
+        // A whole exponent takes a negative ratio: 0.84 × 1.25² × 120.
+        OpeningCase{"NegativeRatioWholeExponent", {"-1500", "1200", "120", "0.84", "2"}, {"157.5"}},
+        // The untouched window: Qc reads as 0.
+        OpeningCase{"AllEmpty", {"", "", "", "", ""}, {}, FaultKind::kDivisionByZero},
+        OpeningCase{"ZeroChannelDischarge",
+                    {"1500", "0", "120", "0.84", "0.9"},
+                    {},
+                    FaultKind::kDivisionByZero},
+        OpeningCase{"NegativeRatioFractionalExponent",
+                    {"-1500", "1200", "120", "0.84", "0.9"},
+                    {},
+                    FaultKind::kInvalidArgument},
+        OpeningCase{"ZeroRatioNegativeExponent",
+                    {"0", "1200", "120", "0.84", "-0.9"},
+                    {},
+                    FaultKind::kInvalidArgument},
+        OpeningCase{
+            "BeyondSingleRange", {"1e30", "1", "1e10", "1", "1"}, {}, FaultKind::kOverflow}),
+    CaseName);
+
+TEST(ChannelWidthOpeningLengthTest, ExponentIsHeldAsASingle) {
+  // 0.9 as a single is 0.89999998; the power takes that value widened.
+  const ChannelWidthOpeningResult r =
+      ChannelWidthOpeningLength(1500, 1200, 120, 0.84, ToSingle(0.9));
+  EXPECT_EQ(r.ratio.value(), 1.25);
+  EXPECT_EQ(r.power.value(), std::pow(1.25, static_cast<double>(0.9F)));
+  EXPECT_NEAR(r.lj.value(), 123.21953, 1e-4);
+}
+
+}  // namespace
+}  // namespace velmora
