@@ -23,10 +23,8 @@ TEST_P(CsvFieldTest, QuotesOnlyWhatNeedsIt) {
 INSTANTIATE_TEST_SUITE_P(
     Rfc4180, CsvFieldTest,
     testing::Values(FieldCase{"Plain", "0.89", "0.89"}, FieldCase{"Empty", "", ""},
-                    FieldCase{"Chinese", "河床泥沙", "河床泥沙"},
                     FieldCase{"Comma", "a,b", "\"a,b\""}, FieldCase{"Quote", "1\"2", "\"1\"\"2\""},
                     FieldCase{"LineBreak", "Ⅰ\n极软岩", "\"Ⅰ\n极软岩\""},
-                    FieldCase{"CarriageReturn", "a\rb", "\"a\rb\""},
                     // A full-width comma is an ordinary character.
                     FieldCase{"FullWidthComma", "砂、圆砾河床，边滩交错",
                               "砂、圆砾河床，边滩交错"}),

@@ -153,12 +153,6 @@ TEST(RunnerTable, Form9AsCsv) {
   EXPECT_EQ(lines[10], "≥4,0.85,0.88,0.91,0.93,0.94,0.95,0.96,0.96,0.97");
 }
 
-TEST(RunnerTable, MultiLineCellsAreQuoted) {
-  const CliRun run = Call({"--table", "Form21"});
-  EXPECT_EQ(run.status, 0);
-  EXPECT_NE(run.out.find("\n\"Ⅱ\n软质岩\",Ⅱ1,5～15,"), std::string::npos);
-}
-
 TEST(RunnerList, ListsReferenceAndChoiceWindows) {
   const std::string out = Call({"--list"}).out;
   for (const char* listed :

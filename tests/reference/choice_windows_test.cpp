@@ -51,16 +51,5 @@ INSTANTIATE_TEST_SUITE_P(
                      effect::Open{"Form10"}}),
     [](const testing::TestParamInfo<ChoiceButton>& info) { return info.param.name; });
 
-TEST(ChoiceWindowTest, ButtonsStandInOneColumnInOrder) {
-  for (const Window* window : {&Form12(), &Form13(), &Form16()}) {
-    ASSERT_EQ(window->blocks.size(), 1u);
-    EXPECT_EQ(window->blocks.front().arrangement, Arrangement::kColumn);
-    const std::vector<const Button*> buttons = Buttons(*window);
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-      EXPECT_EQ(buttons[i]->control, "Command" + std::to_string(i + 1)) << window->form;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace velmora

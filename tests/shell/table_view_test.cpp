@@ -75,10 +75,10 @@ class TableViewTest : public QObject {
   void cellsCannotBeEdited() {
     TableView* view = ViewOf(QStringLiteral("Form47"));
     const QModelIndex cell = view->model()->index(2, 1);
-    QVERIFY(!(view->model()->flags(cell) & Qt::ItemIsEditable));
     view->setCurrentIndex(cell);
-    QTest::keyClicks(view, QStringLiteral("9"));
     QTest::keyClick(view, Qt::Key_F2);
+    QTest::keyClicks(view, QStringLiteral("9"));
+    QTest::keyClick(view, Qt::Key_Return);
     QCOMPARE(cell.data().toString(), QStringLiteral("0.84"));
   }
 
@@ -153,15 +153,7 @@ class TableViewTest : public QObject {
       const QRectF text =
           metrics.boundingRect(inner, Qt::AlignCenter | Qt::TextWordWrap, index.data().toString());
       QVERIFY2(text.width() <= inner.width() + 0.5 && text.height() <= inner.height() + 0.5,
-               qPrintable(QStringLiteral("%1 (%2,%3) %4 text %5x%6 room %7x%8")
-                              .arg(velmora::Q(name))
-                              .arg(cell.row)
-                              .arg(cell.column)
-                              .arg(index.data().toString())
-                              .arg(text.width())
-                              .arg(text.height())
-                              .arg(inner.width())
-                              .arg(inner.height())));
+               qPrintable(velmora::Q(name) + QStringLiteral(": ") + index.data().toString()));
     }
   }
 
