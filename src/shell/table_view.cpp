@@ -12,6 +12,7 @@
 #include <QTextBrowser>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "common/table.h"
@@ -176,6 +177,34 @@ QSize Wrapped(const QFontMetricsF& metrics, const QString& text, int width) {
   return {Whole(bounds.width()), Whole(bounds.height())};
 }
 
+// Sizes sections (columns or rows) so that each cell gets what it needs: cells within one section
+// first, then cells over several share out what they still lack evenly, shorter spans first.
+// `place(i)` gives cell i's first section and its span, `need(i)` the size it needs.
+template <typename Place, typename Need>
+void FitSections(std::vector<int>& sizes, std::size_t count, Place place, Need need) {
+  std::vector<std::size_t> spanning;
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto [first, span] = place(i);
+    if (span == 1) {
+      sizes[std::size_t(first)] = std::max(sizes[std::size_t(first)], need(i));
+    } else {
+      spanning.push_back(i);
+    }
+  }
+  std::stable_sort(spanning.begin(), spanning.end(),
+                   [&](std::size_t a, std::size_t b) { return place(a).second < place(b).second; });
+  for (std::size_t i : spanning) {
+    const auto [first, span] = place(i);
+    int have = 0;
+    for (int k = 0; k < span; ++k) have += sizes[std::size_t(first + k)];
+    const int lack = need(i) - have;
+    if (lack <= 0) continue;
+    for (int k = 0; k < span; ++k) {
+      sizes[std::size_t(first + k)] += lack / span + (k < lack % span ? 1 : 0);
+    }
+  }
+}
+
 // Column widths and row heights that show every text whole.
 void SizeSections(QTableView& view, TableModel& model, const Table& table) {
   const QFontMetricsF base(model.FontOf(CellRole::kData));
@@ -190,8 +219,10 @@ void SizeSections(QTableView& view, TableModel& model, const Table& table) {
   const int wrap_width = Whole(character * kWrapCharacters) + 2 * kPadX;
   const int note_width = Whole(character * kNoteCharacters) + 2 * kPadX;
   const std::size_t count = table.cells.size();
-  std::vector<int> widths(static_cast<std::size_t>(table.columns), 0);
-  std::vector<int> heights(static_cast<std::size_t>(table.rows), 0);
+  // A column or row without any cell of its own still shows, one line high and wide.
+  std::vector<int> widths(static_cast<std::size_t>(table.columns),
+                          Whole(base.height()) + 2 * kPadX);
+  std::vector<int> heights(static_cast<std::size_t>(table.rows), Whole(base.height()) + 2 * kPadY);
   auto span_width = [&](const TableCell& c) {
     int w = 0;
     for (int i = c.column; i < c.column + c.column_span; ++i) w += widths[std::size_t(i)];
@@ -219,31 +250,10 @@ void SizeSections(QTableView& view, TableModel& model, const Table& table) {
         wrap_width,
         Wrapped(metrics_of(cell.role), entry(i).text, wrap_width - 2 * kPadX).width() + 2 * kPadX);
   };
-  // Single columns first, then spans share out what they still lack, narrower spans first.
-  std::vector<std::size_t> spanning;
-  for (std::size_t i = 0; i < count; ++i) {
-    const TableCell& cell = table.cells[i];
-    if (cell.column_span == 1) {
-      auto& w = widths[std::size_t(cell.column)];
-      w = std::max(w, wanted(i));
-    } else {
-      spanning.push_back(i);
-    }
-  }
-  std::stable_sort(spanning.begin(), spanning.end(), [&](std::size_t a, std::size_t b) {
-    return table.cells[a].column_span < table.cells[b].column_span;
-  });
-  for (std::size_t i : spanning) {
-    const TableCell& cell = table.cells[i];
-    const int lack = wanted(i) - span_width(cell);
-    if (lack <= 0) continue;
-    for (int c = 0; c < cell.column_span; ++c) {
-      widths[std::size_t(cell.column + c)] +=
-          lack / cell.column_span + (c < lack % cell.column_span ? 1 : 0);
-    }
-  }
-  // A column left without any cell of its own still shows as a column.
-  for (int& w : widths) w = std::max(w, Whole(base.height()) + 2 * kPadX);
+  FitSections(
+      widths, count,
+      [&](std::size_t i) { return std::pair(table.cells[i].column, table.cells[i].column_span); },
+      wanted);
 
   // Data that wraps in a column reads from the left, all of that column alike.
   std::vector<bool> wraps(static_cast<std::size_t>(table.columns), false);
@@ -259,7 +269,7 @@ void SizeSections(QTableView& view, TableModel& model, const Table& table) {
     }
   }
 
-  // Heights, for the widths now fixed: single rows first, then spans share out their lack.
+  // Heights, for the widths now fixed.
   auto needed_height = [&](std::size_t i) {
     const TableCell& cell = table.cells[i];
     const QFontMetricsF& m = metrics_of(cell.role);
@@ -271,31 +281,10 @@ void SizeSections(QTableView& view, TableModel& model, const Table& table) {
     }
     return Wrapped(m, entry(i).text, room - 2 * kPadX).height() + 2 * kPadY;
   };
-  for (int& h : heights) h = Whole(base.height()) + 2 * kPadY;
-  std::vector<std::size_t> tall;
-  for (std::size_t i = 0; i < count; ++i) {
-    const TableCell& cell = table.cells[i];
-    if (cell.row_span == 1) {
-      auto& h = heights[std::size_t(cell.row)];
-      h = std::max(h, needed_height(i));
-    } else {
-      tall.push_back(i);
-    }
-  }
-  std::stable_sort(tall.begin(), tall.end(), [&](std::size_t a, std::size_t b) {
-    return table.cells[a].row_span < table.cells[b].row_span;
-  });
-  for (std::size_t i : tall) {
-    const TableCell& cell = table.cells[i];
-    int have = 0;
-    for (int r = cell.row; r < cell.row + cell.row_span; ++r) have += heights[std::size_t(r)];
-    const int lack = needed_height(i) - have;
-    if (lack <= 0) continue;
-    for (int r = 0; r < cell.row_span; ++r) {
-      heights[std::size_t(cell.row + r)] +=
-          lack / cell.row_span + (r < lack % cell.row_span ? 1 : 0);
-    }
-  }
+  FitSections(
+      heights, count,
+      [&](std::size_t i) { return std::pair(table.cells[i].row, table.cells[i].row_span); },
+      needed_height);
 
   // The grid line takes the last pixel of each section.
   const int grid = view.showGrid() ? 1 : 0;
