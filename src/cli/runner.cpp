@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "cli/csv.h"
 #include "cli/json.h"
 #include "common/press.h"
 #include "common/registry.h"
@@ -15,7 +16,8 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: velmora-calc FORM BUTTON [CONTROL=TEXT ...]\n"
     "       velmora-calc --jsonl        one press per input line\n"
-    "       velmora-calc --list         every window with its buttons and fields\n";
+    "       velmora-calc --list         every window with its buttons and fields\n"
+    "       velmora-calc --table FORM   the table of a reference window as CSV\n";
 
 // A request the runner cannot carry out: exit status 2.
 struct UsageError : std::runtime_error {
@@ -188,6 +190,13 @@ std::string ListJson(const Window& window) {
   return w.Take();
 }
 
+int PrintTable(const std::string& form, std::ostream& out) {
+  const std::vector<const TableItem*> tables = TableItems(RequireWindow(form));
+  if (tables.empty()) throw UsageError("no table in " + form);
+  out << TableCsv(tables.front()->content());
+  return 0;
+}
+
 int RunJsonl(std::istream& in, std::ostream& out) {
   std::string line;
   while (std::getline(in, line)) {
@@ -211,6 +220,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       return 0;
     }
     if (args.size() == 1 && args[0] == "--jsonl") return RunJsonl(in, out);
+    if (args.size() == 2 && args[0] == "--table") return PrintTable(args[1], out);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
       out << kUsage;
       return 0;

@@ -21,4 +21,19 @@ std::string CellText(const TableCell& cell) {
   return text;
 }
 
+std::string CellExportText(const TableCell& cell) {
+  if (cell.lower.empty()) return CellText(cell);
+  return cell.lower + "\\" + CellText(cell);
+}
+
+const TableCell* CellAt(const Table& table, int row, int column) {
+  for (const TableCell& cell : table.cells) {
+    if (row >= cell.row && row < cell.row + cell.row_span && column >= cell.column &&
+        column < cell.column + cell.column_span) {
+      return &cell;
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace velmora

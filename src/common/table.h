@@ -39,4 +39,11 @@ struct Table {
 /// The text a cell shows: its text, or its number in its display format.
 std::string CellText(const TableCell& cell);
 
+/// The cell's text where it leaves the table (CSV, clipboard): as shown, and a diagonal heading
+/// as its row axis, a backslash and its column axis "Cs\P(%)".
+std::string CellExportText(const TableCell& cell);
+
+/// The cell that covers this position, itself or by its span; nullptr where none does.
+const TableCell* CellAt(const Table& table, int row, int column);
+
 }  // namespace velmora

@@ -35,4 +35,7 @@ inline constexpr std::string_view kSaveAsTitle = "另存为";
 inline constexpr std::string_view kReportOpenExternally = "用系统编辑器打开";
 inline constexpr std::string_view kTextFileFilter = "文本文件 (*.txt);;所有文件 (*)";
 
+// The context menu of a reference table.
+inline constexpr std::string_view kCopy = "复制";
+
 }  // namespace velmora::texts

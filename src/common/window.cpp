@@ -28,6 +28,9 @@ const T* Named(const std::vector<const T*>& items, std::string_view control) {
 std::vector<const Field*> Fields(const Window& window) { return ItemsOf<Field>(window); }
 std::vector<const Button*> Buttons(const Window& window) { return ItemsOf<Button>(window); }
 std::vector<const Option*> Options(const Window& window) { return ItemsOf<Option>(window); }
+std::vector<const TableItem*> TableItems(const Window& window) {
+  return ItemsOf<TableItem>(window);
+}
 
 std::vector<const Label*> Labels(const Window& window) {
   std::vector<const Label*> out;

@@ -146,6 +146,8 @@ std::vector<const Button*> Buttons(const Window& window);
 std::vector<const Option*> Options(const Window& window);
 /// Every label, the fields' labels included.
 std::vector<const Label*> Labels(const Window& window);
+/// The window's tables, in the order of its description.
+std::vector<const TableItem*> TableItems(const Window& window);
 
 const Field* FindField(const Window& window, std::string_view control);
 const Button* FindButton(const Window& window, std::string_view control);

@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextBrowser>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -63,10 +63,16 @@ FormWindow::FormWindow(const Window& description, WindowManager& manager)
     grid->addWidget(BuildBlock(block), block.place.row, block.place.column, block.place.row_span,
                     block.place.column_span);
   }
-  // Calculators keep the size their controls need; tables and documents may be resized.
-  const bool fixed =
-      description.kind == WindowKind::kCalculator || description.kind == WindowKind::kChoice;
-  if (fixed) grid->setSizeConstraint(QLayout::SetFixedSize);
+  // Calculators, choice and information windows keep the size their controls need; tables and
+  // documents may be resized.
+  const bool fixed = description.kind != WindowKind::kReference;
+  if (fixed) {
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+  } else {
+    // Open showing the whole content where the screen allows; a larger table scrolls.
+    const QSize room = screen()->availableGeometry().size() - QSize(40, 80);
+    resize(sizeHint().boundedTo(room));
+  }
 }
 
 QWidget* FormWindow::BuildBlock(const Block& block) {
@@ -133,6 +139,10 @@ void FormWindow::AddItem(const Item& item, QGridLayout* grid, int row, int colum
     auto* push = new QPushButton(Q(button->caption));
     push->setObjectName(Q(button->control));
     push->setMinimumWidth(90);
+    // A choice window is nothing but its buttons: give their captions room.
+    if (description_.kind == WindowKind::kChoice) {
+      push->setMinimumSize(push->sizeHint() + QSize(48, 10));
+    }
     const std::string control(button->control);
     connect(push, &QPushButton::clicked, this, [this, control] { PressButton(control); });
     wide(push);
@@ -149,15 +159,18 @@ void FormWindow::AddItem(const Item& item, QGridLayout* grid, int row, int colum
   } else if (const auto* table = std::get_if<TableItem>(&item)) {
     wide(CreateTableView(table->content()));
   } else if (const auto* document = std::get_if<DocumentItem>(&item)) {
-    auto* browser = new QTextBrowser;
-    browser->setHtml(Q(document->rich_text));
-    wide(browser);
+    wide(CreateDocumentView(document->rich_text));
   } else if (const auto* picture = std::get_if<PictureItem>(&item)) {
     wide(CreatePicture(picture->name));
   } else if (const auto* list = std::get_if<ListItem>(&item)) {
     auto* box = new QListWidget;
     box->setObjectName(Q(list->control));
     for (std::string_view entry : list->entries) box->addItem(Q(entry));
+    // Every entry shows whole, without scrolling.
+    box->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setMinimumWidth(box->sizeHintForColumn(0) + 2 * box->frameWidth() + 12);
     wide(box);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -100,7 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadCall{"UnknownFlag", {"--bogus"}, ""}, BadCall{"JsonlNotAnObject", {"--jsonl"}, "[1]\n"},
         BadCall{"JsonlMissingButton", {"--jsonl"}, R"({"form":"Form31"})"},
         BadCall{"JsonlTrailingText", {"--jsonl"}, R"({"form":"Form31","button":"Command1"} x)"},
-        BadCall{"JsonlUnknownForm", {"--jsonl"}, R"({"form":"FormX","button":"Command1"})"}),
+        BadCall{"JsonlUnknownForm", {"--jsonl"}, R"({"form":"FormX","button":"Command1"})"},
+        BadCall{"TableOfAChoiceWindow", {"--table", "Form12"}, ""},
+        BadCall{"TableOfACalculator", {"--table", "Form31"}, ""},
+        BadCall{"TableOfUnknownForm", {"--table", "Form99"}, ""},
+        BadCall{"TableWithoutForm", {"--table"}, ""}),
     [](const testing::TestParamInfo<BadCall>& info) { return std::string(info.param.name); });
 
 TEST(RunnerList, ListsForm31WithFieldsLabelsAndDefaults) {
@@ -122,6 +127,40 @@ TEST(RunnerList, ListsForm31WithFieldsLabelsAndDefaults) {
             std::string::npos);
   EXPECT_NE(form31.find(R"({"control":"Label6","caption":"面积指数n：","event":"double_click")"),
             std::string::npos);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+TEST(RunnerTable, Form9AsCsv) {
+  const CliRun run = Call({"--table", "Form9"});
+  EXPECT_EQ(run.status, 0);
+  const std::vector<std::string> lines = Lines(run.out);
+  // Title, two heading rows, eight velocities, two notes; ten fields in every line.
+  ASSERT_EQ(lines.size(), 13u);
+  for (const std::string& line : lines) {
+    EXPECT_EQ(std::count(line.begin(), line.end(), ','), 9) << line;
+  }
+  // The span heading stands once over its nine columns, the spans under it.
+  EXPECT_EQ(lines[1], "设计流速Vp(m/s),标准净跨径（m）,,,,,,,,");
+  EXPECT_EQ(lines[2], ",≤10,13,16,20,25,30,35,40,45");
+  EXPECT_EQ(lines[3], "＜1,1.00,1.00,1.00,1.00,1.00,1.00,1.00,1.00,1.00");
+  EXPECT_EQ(lines[8], "3.00,0.89,0.91,0.93,0.95,0.96,0.96,0.97,0.97,0.98");
+  EXPECT_EQ(lines[10], "≥4,0.85,0.88,0.91,0.93,0.94,0.95,0.96,0.96,0.97");
+}
+
+TEST(RunnerList, ListsReferenceAndChoiceWindows) {
+  const std::string out = Call({"--list"}).out;
+  for (const char* listed :
+       {R"({"form":"Form46","caption":"水深1m时非粘性土部冲刷流速表","kind":"reference")",
+        R"({"form":"Form16","caption":"土壤植被分类及系数指数值","kind":"choice")",
+        R"({"form":"Form7","caption":"作者简介","kind":"information")"}) {
+    EXPECT_NE(out.find(listed), std::string::npos) << listed;
+  }
 }
 
 }  // namespace
