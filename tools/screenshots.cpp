@@ -63,7 +63,6 @@ int main(int argc, char** argv) {
         }
       }
     }
-    window->adjustSize();
     QCoreApplication::processEvents();
     const QString base = QString(target).replace(QLatin1Char(':'), QLatin1Char('_'));
     const QString file = out.filePath(base + QStringLiteral(".png"));

@@ -71,7 +71,12 @@ FormWindow::FormWindow(const Window& description, WindowManager& manager)
   } else {
     // Open showing the whole content where the screen allows; a larger table scrolls.
     const QSize room = screen()->availableGeometry().size() - QSize(40, 80);
-    resize(sizeHint().boundedTo(room));
+    QSize size = sizeHint();
+    // A table taller than the screen gets a vertical scroll bar: leave room for it beside the
+    // columns, or a horizontal one would follow.
+    if (size.height() > room.height())
+      size.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    resize(size.boundedTo(room));
   }
 }
 

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTextBrowser>
 #include <algorithm>
@@ -343,8 +344,10 @@ TableView::TableView(const Table& table, QWidget* parent) : QTableView(parent) {
     }
   }
   SizeSections(*this, *model, table);
-  // Never wider or taller than the table: a wider window leaves no empty grid beside it.
-  setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
+  // Never wider or taller than the table: a wider window leaves no empty grid beside it. The
+  // width may grow by a scroll bar, for a table taller than the window.
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  setMaximumWidth(sizeHint().width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 
   auto* copy = new QAction(Q(texts::kCopy), this);
   copy->setShortcut(QKeySequence::Copy);
