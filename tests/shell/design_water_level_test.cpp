@@ -19,7 +19,10 @@
 
 using velmora::FormWindow;
 using velmora::WindowManager;
+using velmora::testing::Click;
+using velmora::testing::Edit;
 using velmora::testing::ModalAnswerer;
+using velmora::testing::Settle;
 using velmora::testing::TemporaryReportFolder;
 using velmora::testing::VisibleTopLevels;
 
@@ -27,8 +30,6 @@ namespace {
 
 const QString kSuccessTitle = QStringLiteral("^_^ 提示");
 const QString kHintTitle = QStringLiteral(" ^_^ 提示");
-
-void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 QByteArray ReadAll(const QString& path) {
   QFile file(path);

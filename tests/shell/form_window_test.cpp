@@ -12,6 +12,8 @@
 
 using velmora::FormWindow;
 using velmora::WindowManager;
+using velmora::testing::Click;
+using velmora::testing::Edit;
 using velmora::testing::ModalAnswerer;
 using velmora::testing::VisibleTopLevels;
 
@@ -35,14 +37,6 @@ const velmora::Window& ClickWindow() {
   return window;
 }
 
-QLineEdit* Edit(QWidget* window, const char* control) {
-  return window->findChild<QLineEdit*>(QString::fromUtf8(control));
-}
-
-void Click(QWidget* window, const char* control) {
-  window->findChild<QPushButton*>(QString::fromUtf8(control))->click();
-}
-
 }  // namespace
 
 class FormWindowTest : public QObject {
@@ -57,13 +51,7 @@ class FormWindowTest : public QObject {
     QVERIFY(form31_ != nullptr);
   }
 
-  void cleanup() {
-    VELMORA_CHECK_BOXES(answerer_);
-    answerer_.Clear();
-    delete manager_;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(VisibleTopLevels().isEmpty());
-  }
+  void cleanup() { VELMORA_SHELL_CLEANUP(manager_, answerer_); }
 
   void buildsFramesFieldsAndButtons() {
     QCOMPARE(form31_->windowTitle(), QStringLiteral("利用流域面积比拟法计算设计流量"));

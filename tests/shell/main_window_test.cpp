@@ -120,13 +120,7 @@ class MainWindowTest : public QObject {
     QVERIFY(main_ != nullptr);
   }
 
-  void cleanup() {
-    VELMORA_CHECK_BOXES(answerer_);
-    answerer_.Clear();
-    delete manager_;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(VisibleTopLevels().isEmpty());
-  }
+  void cleanup() { VELMORA_SHELL_CLEANUP(manager_, answerer_); }
 
   void menuTreeIsComplete() {
     auto* window = qobject_cast<QMainWindow*>(main_);

@@ -12,8 +12,10 @@
 
 using velmora::FormWindow;
 using velmora::WindowManager;
+using velmora::testing::Click;
 using velmora::testing::ModalAnswerer;
 using velmora::testing::Q8;
+using velmora::testing::Settle;
 using velmora::testing::VisibleTopLevels;
 
 namespace {
@@ -31,12 +33,6 @@ const velmora::Window& LocalChoice() {
   return window;
 }
 
-void Click(QWidget* window, const char* control) {
-  window->findChild<QPushButton*>(QString::fromUtf8(control))->click();
-}
-
-void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
 }  // namespace
 
 class ReferenceWindowsTest : public QObject {
@@ -45,13 +41,7 @@ class ReferenceWindowsTest : public QObject {
  private slots:
   void initTestCase() { velmora::InstallFonts(); }
   void init() { manager_ = new WindowManager; }
-  void cleanup() {
-    VELMORA_CHECK_BOXES(answerer_);
-    answerer_.Clear();
-    delete manager_;
-    Settle();
-    QVERIFY(VisibleTopLevels().isEmpty());
-  }
+  void cleanup() { VELMORA_SHELL_CLEANUP(manager_, answerer_); }
 
   void openingAgainBringsTheOneWindowToTheFront() {
     QWidget* form9 = manager_->Open("Form9");
@@ -111,7 +101,7 @@ class ReferenceWindowsTest : public QObject {
     form16->close();
     Settle();
     QCOMPARE(manager_->Find("Form16"), nullptr);
-    if (opened.isEmpty()) QSKIP("the soil and parameter tables are not in this build");
+    QCOMPARE(opened.size(), 3);
     for (QWidget* window : opened) QVERIFY(window->isVisible());
   }
 

@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QWidget>
 
 #include "shell/report_file.h"
@@ -70,6 +73,20 @@ TemporaryReportFolder::TemporaryReportFolder() { SetReportFolder(dir_.path()); }
 TemporaryReportFolder::~TemporaryReportFolder() { SetReportFolder(QString()); }
 
 QString Q8(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QLineEdit* Edit(QWidget* window, const char* control) {
+  return window->findChild<QLineEdit*>(QString::fromUtf8(control));
+}
+
+QLabel* LabelOf(QWidget* window, const char* control) {
+  return window->findChild<QLabel*>(QString::fromUtf8(control));
+}
+
+void Click(QWidget* window, const char* control) {
+  window->findChild<QPushButton*>(QString::fromUtf8(control))->click();
+}
+
+void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 QList<QWidget*> VisibleTopLevels() {
   QList<QWidget*> shown;

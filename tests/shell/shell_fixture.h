@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <deque>
 
+class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace velmora::testing {
@@ -67,8 +69,16 @@ class TemporaryReportFolder {
   QTemporaryDir dir_;
 };
 
-/// Lower-case helpers for the tests.
 QString Q8(const char* utf8);
+
+/// Controls of a window found by their control names.
+QLineEdit* Edit(QWidget* window, const char* control);
+QLabel* LabelOf(QWidget* window, const char* control);
+/// Clicks the push button with this control name.
+void Click(QWidget* window, const char* control);
+
+/// Lets closed windows go, as the event loop would.
+void Settle();
 
 /// The top-level windows that are shown.
 QList<QWidget*> VisibleTopLevels();
@@ -80,4 +90,17 @@ QList<QWidget*> VisibleTopLevels();
   do {                                                                               \
     const QStringList problems_ = (answerer).TakeProblems();                         \
     QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral("; ")))); \
+  } while (false)
+
+/// The end of every shell test: the window manager and its windows go first, then the boxes
+/// seen are checked and no window may be left showing, so that a failure stays with its test.
+#define VELMORA_SHELL_CLEANUP(manager, answerer)                                     \
+  do {                                                                               \
+    const QStringList problems_ = (answerer).TakeProblems();                         \
+    (answerer).Clear();                                                              \
+    delete (manager);                                                                \
+    (manager) = nullptr;                                                             \
+    velmora::testing::Settle();                                                      \
+    QVERIFY2(problems_.isEmpty(), qPrintable(problems_.join(QStringLiteral("; ")))); \
+    QVERIFY(velmora::testing::VisibleTopLevels().isEmpty());                         \
   } while (false)

@@ -24,13 +24,7 @@ class TableViewTest : public QObject {
  private slots:
   void initTestCase() { velmora::InstallFonts(); }
   void init() { manager_ = new WindowManager; }
-  void cleanup() {
-    VELMORA_CHECK_BOXES(answerer_);
-    answerer_.Clear();
-    delete manager_;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(VisibleTopLevels().isEmpty());
-  }
+  void cleanup() { VELMORA_SHELL_CLEANUP(manager_, answerer_); }
 
   void ctrlCCopiesTheSelection_data() {
     QTest::addColumn<QString>("form");

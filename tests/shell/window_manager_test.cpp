@@ -9,18 +9,10 @@
 
 using velmora::FormWindow;
 using velmora::WindowManager;
+using velmora::testing::Edit;
 using velmora::testing::ModalAnswerer;
+using velmora::testing::Settle;
 using velmora::testing::VisibleTopLevels;
-
-namespace {
-
-QLineEdit* Edit(QWidget* window, const char* control) {
-  return window->findChild<QLineEdit*>(QString::fromUtf8(control));
-}
-
-void Settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-}  // namespace
 
 class WindowManagerTest : public QObject {
   Q_OBJECT
@@ -30,13 +22,7 @@ class WindowManagerTest : public QObject {
 
   void init() { manager_ = new WindowManager; }
 
-  void cleanup() {
-    VELMORA_CHECK_BOXES(answerer_);
-    answerer_.Clear();
-    delete manager_;
-    Settle();
-    QVERIFY(VisibleTopLevels().isEmpty());
-  }
+  void cleanup() { VELMORA_SHELL_CLEANUP(manager_, answerer_); }
 
   void openTwiceBringsTheSameWindowUnchanged() {
     QWidget* first = manager_->Open("Form31");
