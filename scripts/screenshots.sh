@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# A PNG of every window as the program draws it, into docs/screenshots/ (run by hand).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=docs/screenshots
+tool=build/dev/tools/velmora-screenshots
+[[ -x $tool ]] || { cmake --preset dev >/dev/null && cmake --build --preset dev --target velmora-screenshots; }
+screen=$(mktemp)
+runtime=$(mktemp -d)
+trap 'rm -rf "$screen" "$runtime"' EXIT
+# A large virtual screen, so that every table opens at its full size.
+echo '{"screens":[{"name":"S","x":0,"y":0,"width":1920,"height":1600,"logicalDpi":96,"dpr":1}]}' >"$screen"
+rm -rf "$out"
+export QT_QPA_PLATFORM="offscreen:configfile=$screen" XDG_RUNTIME_DIR=$runtime
+"$tool" "$out" >/dev/null
+# The calculators as an engineer leaves them: results computed.
+"$tool" "$out" Form2:Option1:Command1 form3:Command1 Form5:Command1 Form19:Command2 >/dev/null
+rm -rf "$out/report"
+ls "$out" | wc -l
