@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLocale>
 
 #include "shell/fonts.h"
+#include "shell/pictures.h"
 #include "shell/window_manager.h"
 
 int main(int argc, char** argv) {
@@ -10,6 +12,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
   QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
   velmora::InstallFonts();
+  QApplication::setWindowIcon(velmora::AppIcon());
 
   velmora::WindowManager windows;
   windows.Open("Form6");

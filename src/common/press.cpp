@@ -66,7 +66,7 @@ void Press::Message(std::string_view title, std::string_view text, bool ok_cance
 
 void Press::Open(std::string_view form) { effects_.push_back(effect::Open{std::string(form)}); }
 
-void Press::Close() { effects_.push_back(effect::Close{}); }
+void Press::Close() { effects_.emplace_back(std::in_place_type<effect::Close>); }
 
 void Press::SetOther(std::string_view form, std::string_view control, std::string text) {
   effects_.push_back(
@@ -79,7 +79,7 @@ void Press::WriteReport(std::vector<std::string> lines) {
   effects_.push_back(effect::WriteReport{std::move(lines)});
 }
 
-void Press::ShowReport() { effects_.push_back(effect::ShowReport{}); }
+void Press::ShowReport() { effects_.emplace_back(std::in_place_type<effect::ShowReport>); }
 
 Effects PressButton(const Window& window, std::string_view button, const FormState& state) {
   const Button* found = FindButton(window, button);

@@ -19,6 +19,7 @@
 #include "shell/clickable_label.h"
 #include "shell/fonts.h"
 #include "shell/message_box.h"
+#include "shell/pictures.h"
 #include "shell/report_file.h"
 #include "shell/table_view.h"
 #include "shell/text.h"

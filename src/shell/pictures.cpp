@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
-#include "shell/table_view.h"
+#include "shell/pictures.h"
 #include "shell/text.h"
 
 namespace velmora {
@@ -129,6 +129,13 @@ QPixmap CodeBook() {
 }
 
 }  // namespace
+
+QIcon AppIcon() {
+  // The square middle of the pier picture: deck, pier, water.
+  const QPixmap pier = BridgePier();
+  const int side = pier.height();
+  return QIcon(pier.copy((pier.width() - side) / 2, 0, side, side));
+}
 
 QWidget* CreatePicture(std::string_view name) {
   auto* label = new QLabel;

@@ -45,7 +45,4 @@ QWidget* CreateTableView(const Table& table);
 /// A read-only view of a formatted text (a small subset of HTML), sized for reading.
 QWidget* CreateDocumentView(std::string_view rich_text);
 
-/// A picture drawn by the program, named by what it shows ("bridge_pier", "code_book").
-QWidget* CreatePicture(std::string_view name);
-
 }  // namespace velmora
