@@ -59,6 +59,33 @@ struct Field {
   FontSpec text_font = {};  // the result text's font, where the window sets one
 };
 
+/// An input field with its label, which may react to the mouse.
+inline Field InputField(std::string_view control, std::string_view label_control,
+                        std::string_view caption, std::string_view default_text = {},
+                        LabelEvent event = LabelEvent::kNone, LabelAction action = {}) {
+  return {.control = control,
+          .label = {.control = label_control, .caption = caption, .event = event, .action = action},
+          .default_text = default_text};
+}
+
+/// An input field whose label explains it on a double-click: opens a table or shows a note.
+inline Field ExplainedField(std::string_view control, std::string_view label_control,
+                            std::string_view caption, std::string_view default_text,
+                            LabelAction action) {
+  return InputField(control, label_control, caption, default_text, LabelEvent::kDoubleClick,
+                    action);
+}
+
+/// A result field; the fonts are the result text's and the label's where the window sets them.
+inline Field ResultField(std::string_view control, std::string_view label_control,
+                         std::string_view caption, FontSpec text_font = {},
+                         FontSpec label_font = {}) {
+  return {.control = control,
+          .label = {.control = label_control, .caption = caption, .font = label_font},
+          .role = FieldRole::kResult,
+          .text_font = text_font};
+}
+
 /// Runs the window's computation; see press.h.
 using Handler = void (*)(Press&);
 /// `CloseWindow` on the window.

@@ -23,10 +23,6 @@ void Compute(Press& press) {
   press.SetResult("Text5", r.q1, "######.###");
 }
 
-Field Input(std::string_view control, std::string_view label_control, std::string_view caption) {
-  return {.control = control, .label = {.control = label_control, .caption = caption}};
-}
-
 }  // namespace
 
 const Window& Form31() {
@@ -40,9 +36,9 @@ const Window& Form31() {
                .place = {.row = 0, .column = 0},
                .items =
                    {
-                       Input("Text1", "Label2", "水文计算断面的汇水面积F1(km*2)："),
-                       Input("Text2", "Label3", "水文站的实测最大洪水流量Q2(m*3/s)："),
-                       Input("Text3", "Label4", "水文站的汇水面积F2(km*2)："),
+                       InputField("Text1", "Label2", "水文计算断面的汇水面积F1(km*2)："),
+                       InputField("Text2", "Label3", "水文站的实测最大洪水流量Q2(m*3/s)："),
+                       InputField("Text3", "Label4", "水文站的汇水面积F2(km*2)："),
                        Field{
                            .control = "Text4",
                            .label = {.control = "Label6",

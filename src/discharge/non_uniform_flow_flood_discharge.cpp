@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "common/press.h"
-#include "discharge/field_builders.h"
 
 namespace velmora {
 
@@ -79,7 +78,6 @@ void Compute(Press& press) {
 }  // namespace
 
 const Window& Form32() {
-  using discharge::InputField;
   static const Window window{
       .form = "Form32",
       .caption = "稳定非均匀流洪峰流量的推算",
@@ -120,7 +118,7 @@ const Window& Form32() {
                .items =
                    {
                        InputField("Text21", "Label21", "上下游两断面间的距离L(m):"),
-                       discharge::ExplainedField(
+                       ExplainedField(
                            "Text22", "Label22", "局部水头损失系数ξ:", "",
                            HintAction{" ^_^ 帮助",
                                       "ξ——局部水头损失系数。向下游收缩时，取－0.1～0；向下游"
@@ -129,8 +127,7 @@ const Window& Form32() {
               {.control = "Frame2",
                .caption = "计算结果",
                .place = {.row = 1, .column = 1},
-               .items = {discharge::ResultField("Text23", "Label23",
-                                                "历史洪水流量Q(m*3/s):", kSongItalic)}},
+               .items = {ResultField("Text23", "Label23", "历史洪水流量Q(m*3/s):", kSongItalic)}},
               {.framed = false,
                .arrangement = Arrangement::kRow,
                .place = {.row = 2, .column = 0, .column_span = 2},

@@ -4,7 +4,6 @@
 
 #include "common/format_pattern.h"
 #include "common/press.h"
-#include "discharge/field_builders.h"
 
 namespace velmora {
 
@@ -56,16 +55,11 @@ void Compute(Press& press) {
 }  // namespace
 
 const Window& Form5() {
-  using discharge::InputField;
   // The labels of the zone parameters open the tables (or the choice of tables) that give them.
   const auto looked_up = [](std::string_view control, std::string_view label,
                             std::string_view caption, std::string_view default_text,
                             std::string_view form) {
-    return discharge::ExplainedField(control, label, caption, default_text, OpenAction{form});
-  };
-  const auto result = [](std::string_view control, std::string_view label,
-                         std::string_view caption) {
-    return discharge::ResultField(control, label, caption, kSongItalic);
+    return ExplainedField(control, label, caption, default_text, OpenAction{form});
   };
   static const Window window{
       .form = "Form5",
@@ -119,9 +113,9 @@ const Window& Form5() {
                .place = {.row = 3, .column = 0},
                .items =
                    {
-                       result("Text16", "Label16", "推理公式计算流量："),
-                       result("Text17", "Label17", "经验公式(1)计算流量："),
-                       result("Text18", "Label18", "经验公式(2)计算流量："),
+                       ResultField("Text16", "Label16", "推理公式计算流量：", kSongItalic),
+                       ResultField("Text17", "Label17", "经验公式(1)计算流量：", kSongItalic),
+                       ResultField("Text18", "Label18", "经验公式(2)计算流量：", kSongItalic),
                    }},
               {.framed = false,
                .place = {.row = 3, .column = 1},

@@ -1,7 +1,6 @@
 #include "discharge/regional_formula_discharge.h"
 
 #include "common/press.h"
-#include "discharge/field_builders.h"
 
 namespace velmora {
 
@@ -53,11 +52,10 @@ Label Heading(std::string_view control) {
 }  // namespace
 
 const Window& Form34() {
-  using discharge::ResultField;
   // The zone coefficients: their labels point to the appendix.
   const auto coefficient = [](std::string_view control, std::string_view label,
                               std::string_view caption, std::string_view default_text) {
-    return discharge::ExplainedField(control, label, caption, default_text, kAppendixNote);
+    return ExplainedField(control, label, caption, default_text, kAppendixNote);
   };
   static const Window window{
       .form = "Form34",
@@ -66,7 +64,7 @@ const Window& Form34() {
           {
               {.framed = false,
                .place = {.row = 0, .column = 0},
-               .items = {discharge::InputField("Text1", "Label1", "流域面积F(km*2)：", "3208")}},
+               .items = {InputField("Text1", "Label1", "流域面积F(km*2)：", "3208")}},
               {.framed = false,
                .arrangement = Arrangement::kRow,
                .place = {.row = 0, .column = 1},
@@ -87,8 +85,8 @@ const Window& Form34() {
                        coefficient("Text3", "Label3", "指数n：", "0.65"),
                        coefficient("Text4", "Label4", "变差系数Cv值：", "1.1"),
                        coefficient("Text5", "Label5", "Cs/Cv值：", "2.5"),
-                       discharge::ExplainedField("Text6", "Label6", "离均系数φ：", "3.95",
-                                                 OpenAction{"Form25"}),
+                       ExplainedField("Text6", "Label6", "离均系数φ：", "3.95",
+                                      OpenAction{"Form25"}),
                        Rule{},
                        Heading("Label12"),
                        Rule{},

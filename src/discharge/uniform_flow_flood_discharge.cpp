@@ -1,7 +1,6 @@
 #include "discharge/uniform_flow_flood_discharge.h"
 
 #include "common/press.h"
-#include "discharge/field_builders.h"
 
 namespace velmora {
 
@@ -58,11 +57,6 @@ void Compute(Press& press) {
 }  // namespace
 
 const Window& Form24() {
-  using discharge::InputField;
-  const auto result = [](std::string_view control, std::string_view label,
-                         std::string_view caption) {
-    return discharge::ResultField(control, label, caption, kSongItalic);
-  };
   static const Window window{
       .form = "Form24",
       .caption = "稳定均匀流洪峰流量的推算",
@@ -95,9 +89,9 @@ const Window& Form24() {
                .place = {.row = 1, .column = 0},
                .items =
                    {
-                       result("Text11", "Label9", "河槽历史洪水流量Qc(m*3/s):"),
-                       result("Text12", "Label10", "河滩历史洪水流量Qt(m*3/s):"),
-                       result("Text13", "Label13", "历史洪水流量Q(m*3/s):"),
+                       ResultField("Text11", "Label9", "河槽历史洪水流量Qc(m*3/s):", kSongItalic),
+                       ResultField("Text12", "Label10", "河滩历史洪水流量Qt(m*3/s):", kSongItalic),
+                       ResultField("Text13", "Label13", "历史洪水流量Q(m*3/s):", kSongItalic),
                    }},
               {.framed = false,
                .place = {.row = 1, .column = 1},

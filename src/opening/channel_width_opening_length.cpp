@@ -25,15 +25,6 @@ void Compute(Press& press) {
   press.SetResult("Text6", r.lj, "####.###");
 }
 
-// Kq and n3 depend on the reach type; both labels lead to their table.
-Field Coefficient(std::string_view control, std::string_view label_control,
-                  std::string_view caption, LabelEvent event) {
-  Field field = opening::Input(control, label_control, caption);
-  field.label.event = event;
-  field.label.action = OpenAction{"Form47"};
-  return field;
-}
-
 }  // namespace
 
 const Window& Form35() {
@@ -42,13 +33,15 @@ const Window& Form35() {
       .caption = "桥孔长度的计算—河槽宽度公式",
       .blocks = opening::ResultsBesideInputs(
           {
-              opening::Input("Text1", "Label1", "设计流量Qp（m*3/s）："),
-              opening::Input("Text2", "Label2", "河槽流量Qc（m*3/s）："),
-              opening::Input("Text3", "Label3", "河槽宽度Bc（m）："),
-              Coefficient("Text4", "Label4", "系数Kq：", LabelEvent::kDoubleClick),
-              Coefficient("Text5", "Label5", "系数n3：", LabelEvent::kClick),
+              InputField("Text1", "Label1", "设计流量Qp（m*3/s）："),
+              InputField("Text2", "Label2", "河槽流量Qc（m*3/s）："),
+              InputField("Text3", "Label3", "河槽宽度Bc（m）："),
+              // Kq and n3 depend on the reach type; both labels lead to their table.
+              ExplainedField("Text4", "Label4", "系数Kq：", "", OpenAction{"Form47"}),
+              InputField("Text5", "Label5", "系数n3：", {}, LabelEvent::kClick,
+                         OpenAction{"Form47"}),
           },
-          {opening::Result("Text6", "Label6", "桥孔最小净长（m）：")}, &Compute,
+          {ResultField("Text6", "Label6", "桥孔最小净长（m）：")}, &Compute,
           "河槽宽度公式适用于开阔、顺直微弯、分汊、弯曲河段及滩、槽可分的不稳定河段。"),
   };
   return window;

@@ -4,16 +4,6 @@
 
 namespace velmora::opening {
 
-Field Input(std::string_view control, std::string_view label_control, std::string_view caption) {
-  return {.control = control, .label = {.control = label_control, .caption = caption}};
-}
-
-Field Result(std::string_view control, std::string_view label_control, std::string_view caption) {
-  return {.control = control,
-          .label = {.control = label_control, .caption = caption},
-          .role = FieldRole::kResult};
-}
-
 Button ComputeButton(Handler compute) { return {"Command1", "计  算", compute}; }
 
 Button ExitButton() { return {"Command2", "退  出", CloseAction{}}; }

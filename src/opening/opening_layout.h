@@ -8,12 +8,6 @@
 
 namespace velmora::opening {
 
-/// An input field with its label; it opens empty.
-Field Input(std::string_view control, std::string_view label_control, std::string_view caption);
-
-/// A result field with its label, in the window's regular font.
-Field Result(std::string_view control, std::string_view label_control, std::string_view caption);
-
 /// "计  算" (`Command1`) running the window's computation.
 Button ComputeButton(Handler compute);
 /// "退  出" (`Command2`).

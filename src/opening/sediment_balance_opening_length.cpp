@@ -39,14 +39,14 @@ const Window& Form45() {
       .caption = "桥孔长度的计算—输沙平衡公式",
       .blocks = opening::ResultsBesideInputs(
           {
-              opening::Input("Text1", "Label1", "设计流量Qp(m*3/s)："),
-              opening::Input("Text2", "Label2", "频率为2%的洪水流量Q2%(m*3/s)："),
-              opening::Input("Text3", "Label3", "年最大流量平均值Q~(m*3/s)："),
-              opening::Input("Text4", "Label5", "河床泥沙平均粒径d(m)："),
+              InputField("Text1", "Label1", "设计流量Qp(m*3/s)："),
+              InputField("Text2", "Label2", "频率为2%的洪水流量Q2%(m*3/s)："),
+              InputField("Text3", "Label3", "年最大流量平均值Q~(m*3/s)："),
+              InputField("Text4", "Label5", "河床泥沙平均粒径d(m)："),
           },
           {
-              opening::Result("Text5", "Label6", "基本河槽宽度Bo(m)："),
-              opening::Result("Text6", "Label7", "桥孔最小净长度Lj(m)："),
+              ResultField("Text5", "Label6", "基本河槽宽度Bo(m)："),
+              ResultField("Text6", "Label7", "桥孔最小净长度Lj(m)："),
           },
           &Compute, "输沙平衡公式适用于滩、槽难分的不稳定河段。"),
   };

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "common/press.h"
-#include "scour/scour_fields.h"
 
 namespace velmora {
 
@@ -41,9 +40,6 @@ ChannelPierScourResult ChannelPierScour(const ChannelPierScourInput& in) {
 }
 
 namespace {
-
-using scour::InputField;
-using scour::ResultField;
 
 constexpr std::string_view kPattern = "######.###";
 
@@ -112,14 +108,14 @@ const Window& form3() {
                        InputField("Text4", "", "桥长范围内河槽宽度Bcg(m):", "738.58"),
                        InputField("Text5", "", "河槽部分桥孔过水净宽Bcj(m):", "690.58"),
                        InputField("Text6", "", "桥墩阻水总面积与过水面积的比值λ:", "0.075"),
-                       InputField("Text7", "Label7", "桥墩水流侧向压缩系数μ:", "0.949",
-                                  LabelEvent::kDoubleClick, OpenAction{"Form9"}),
+                       ExplainedField("Text7", "Label7", "桥墩水流侧向压缩系数μ:", "0.949",
+                                      OpenAction{"Form9"}),
                        InputField("Text8", "", "河槽最大水深hcm(m):", "2.1"),
                        InputField("Text9", "", "河槽平均水深hcq(m):", "0.788"),
-                       InputField("Text10", "Label9", "单宽流量集中系数Ad:", "1.655",
-                                  LabelEvent::kDoubleClick, HintAction{" ^_^ 提示", kAdNote}),
-                       InputField("Text11", "Label10", "汛期含沙量系数E:", "0.86",
-                                  LabelEvent::kDoubleClick, OpenAction{"Form8"}),
+                       ExplainedField("Text10", "Label9", "单宽流量集中系数Ad:", "1.655",
+                                      HintAction{" ^_^ 提示", kAdNote}),
+                       ExplainedField("Text11", "Label10", "汛期含沙量系数E:", "0.86",
+                                      OpenAction{"Form8"}),
                        InputField("Text12", "", "桥墩计算宽度B1(M):", "1.3"),
                        InputField("Text13", "", "墩形系数Kξ:", "1"),
                    }},
@@ -128,22 +124,22 @@ const Window& form3() {
                .place = {.row = 0, .column = 1},
                .items =
                    {
-                       ResultField("Text14", "", "一般冲刷深度hp(m):"),
-                       ResultField("Text15", "", "局部冲刷深度hb(m):"),
-                       ResultField("Text16", "", "最大冲刷深度(m):"),
-                       ResultField("Text17", "", "地面以下总冲刷深度(m):"),
-                       ResultField("Text18", "", "最大水深hcm(m):"),
+                       ResultField("Text14", "", "一般冲刷深度hp(m):", kSongItalic),
+                       ResultField("Text15", "", "局部冲刷深度hb(m):", kSongItalic),
+                       ResultField("Text16", "", "最大冲刷深度(m):", kSongItalic),
+                       ResultField("Text17", "", "地面以下总冲刷深度(m):", kSongItalic),
+                       ResultField("Text18", "", "最大水深hcm(m):", kSongItalic),
                    }},
               {.control = "Frame3",
                .caption = "公式64-2、65-2计算结果",
                .place = {.row = 1, .column = 1},
                .items =
                    {
-                       ResultField("Text19", "", "一般冲刷深度hp(m):"),
-                       ResultField("Text20", "", "局部冲刷深度hb(m):"),
-                       ResultField("Text21", "", "最大冲刷深度(m):"),
-                       ResultField("Text22", "", "地面以下总冲刷深度(m):"),
-                       ResultField("Text23", "", "最大水深hcm(m):"),
+                       ResultField("Text19", "", "一般冲刷深度hp(m):", kSongItalic),
+                       ResultField("Text20", "", "局部冲刷深度hb(m):", kSongItalic),
+                       ResultField("Text21", "", "最大冲刷深度(m):", kSongItalic),
+                       ResultField("Text22", "", "地面以下总冲刷深度(m):", kSongItalic),
+                       ResultField("Text23", "", "最大水深hcm(m):", kSongItalic),
                    }},
               {.framed = false,
                .arrangement = Arrangement::kRow,

@@ -1,7 +1,6 @@
 #include "scour/cohesive_abutment_scour.h"
 
 #include "common/press.h"
-#include "scour/scour_fields.h"
 
 namespace velmora {
 
@@ -17,9 +16,6 @@ CohesiveAbutmentScourResult CohesiveAbutmentScour(Real q, Real b, Real ld, Real 
 }
 
 namespace {
-
-using scour::InputField;
-using scour::ResultField;
 
 constexpr std::string_view kIlNote = "本公式中粘性土的液性指数IL的范围为0.16~1.19。";
 
@@ -67,8 +63,8 @@ const Window& Form30() {
                .place = {.row = 1, .column = 1},
                .items =
                    {
-                       ResultField("Text5", "Label5", "最大冲刷深度hs(m)："),
-                       ResultField("Text6", "Label6", "最低冲刷线标高(m)："),
+                       ResultField("Text5", "Label5", "最大冲刷深度hs(m)：", kSongItalic),
+                       ResultField("Text6", "Label6", "最低冲刷线标高(m)：", kSongItalic),
                    }},
               {.framed = false,
                .arrangement = Arrangement::kRow,

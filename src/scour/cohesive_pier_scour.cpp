@@ -1,7 +1,6 @@
 #include "scour/cohesive_pier_scour.h"
 
 #include "common/press.h"
-#include "scour/scour_fields.h"
 
 namespace velmora {
 namespace {
@@ -47,8 +46,6 @@ CohesivePierScourResult CohesivePierScour(const CohesiveFloodplainInput& in) {
 }
 
 namespace {
-
-using scour::InputField;
 
 constexpr std::string_view kPattern = "###.###";
 constexpr std::string_view kHint = " ^_^ 提示";
@@ -98,8 +95,7 @@ void ComputeFloodplain(Press& press) {
 }
 
 Field IlInput(std::string_view control, std::string_view label_control, std::string_view caption) {
-  return InputField(control, label_control, caption, "0.2", LabelEvent::kDoubleClick,
-                    HintAction{kHint, kIlNote});
+  return ExplainedField(control, label_control, caption, "0.2", HintAction{kHint, kIlNote});
 }
 
 constexpr FontSpec kResultLabel{.family = "宋体", .bold = true};
@@ -107,7 +103,7 @@ constexpr FontSpec kResultLabel{.family = "宋体", .bold = true};
 // The totals below the ground keep the window's font; the other results are set apart.
 Field Result(std::string_view control, std::string_view label_control, std::string_view caption,
              FontSpec text_font = kSongItalic) {
-  return scour::ResultField(control, label_control, caption, text_font, kResultLabel);
+  return ResultField(control, label_control, caption, text_font, kResultLabel);
 }
 
 constexpr std::string_view kIlGeneral = "冲刷坑范围内粘性土液性指数IL（一般冲刷）：";
@@ -136,12 +132,12 @@ const Window& form1() {
                        InputField("Text2", "Label2", "河槽最大水深hcm（米）：", "1.23"),
                        InputField("Text3", "Label3", "河槽平均水深hcq（米）：", "0.655"),
                        InputField("Text4", "Label4", "河槽部分桥孔过水净宽Bcj（米）：", "49.43"),
-                       InputField("Text5", "Label5", "桥墩水流侧向压缩系数μ：", "0.951",
-                                  LabelEvent::kDoubleClick, OpenAction{"Form9"}),
+                       ExplainedField("Text5", "Label5", "桥墩水流侧向压缩系数μ：", "0.951",
+                                      OpenAction{"Form9"}),
                        IlInput("Text6", "Label6", kIlGeneral),
                        IlInput("Text27", "Label27", kIlLocal),
-                       InputField("Text7", "Label13", "单宽流量集中系数Ad:", "1.432",
-                                  LabelEvent::kDoubleClick, HintAction{kHint, kAdNote}),
+                       ExplainedField("Text7", "Label13", "单宽流量集中系数Ad:", "1.432",
+                                      HintAction{kHint, kAdNote}),
                        InputField("Text8", "Label14", kPierShape, "1"),
                        InputField("Text9", "Label15", kPierWidth, "1.3"),
                        Result("Text19", "Label16", kHp),

@@ -1,7 +1,6 @@
 #include "scour/floodplain_pier_scour.h"
 
 #include "common/press.h"
-#include "scour/scour_fields.h"
 
 namespace velmora {
 
@@ -34,9 +33,6 @@ FloodplainPierScourResult FloodplainPierScour(Real hp, Real htm, Real vh1, Real 
 }
 
 namespace {
-
-using scour::InputField;
-using scour::ResultField;
 
 constexpr std::string_view kPattern = "######.###";
 
@@ -102,8 +98,7 @@ Label Vh1Label(std::string_view control, std::string_view caption) {
           .action = OpenAction{"Form46"}};
 }
 
-// The results keep the window's font here; the two group headings are bold 黑体.
-constexpr FontSpec kWindowFont{};
+// The two group headings are bold 黑体; the results keep the window's font.
 constexpr FontSpec kHeading{.family = "黑体", .bold = true};
 
 }  // namespace
@@ -131,8 +126,8 @@ const Window& Form19() {
                              .label =
                                  Vh1Label("Label19(0)", "河滩水深1m时非粘性土不冲刷流速VH1(m/s)："),
                              .default_text = "1.8"},
-                       InputField("Text23", "Label24", "桥墩水流侧向压缩系数μ：", "0.95",
-                                  LabelEvent::kDoubleClick, OpenAction{"Form9"}),
+                       ExplainedField("Text23", "Label24", "桥墩水流侧向压缩系数μ：", "0.95",
+                                      OpenAction{"Form9"}),
                    }},
               {.control = "Frame1",
                .caption = "河滩（局部冲刷）计算参数输入",
@@ -148,11 +143,11 @@ const Window& Form19() {
                .place = {.row = 0, .column = 1},
                .items =
                    {
-                       ResultField("Text14", "Label13(1)", "一般冲刷深度hp(m):", kWindowFont),
+                       ResultField("Text14", "Label13(1)", "一般冲刷深度hp(m):"),
                        Field{.control = "Text15",
                              .label = Vh1Label("Label19(1)", "地面以下冲刷深度(m):"),
                              .role = FieldRole::kResult},
-                       ResultField("Text16", "Label22", "最大水深htm(m):", kWindowFont),
+                       ResultField("Text16", "Label22", "最大水深htm(m):"),
                    }},
               {.framed = false,
                .arrangement = Arrangement::kRow,
@@ -168,20 +163,18 @@ const Window& Form19() {
                .place = {.row = 2, .column = 1, .row_span = 2},
                .items =
                    {
-                       ResultField("Text17", "Label9", "公式（65-1）局部冲刷深度hb(m)：",
-                                   kWindowFont),
-                       ResultField("Text18", "Label10", "公式（65-2）局部冲刷深度hb(m)：",
-                                   kWindowFont),
+                       ResultField("Text17", "Label9", "公式（65-1）局部冲刷深度hb(m)："),
+                       ResultField("Text18", "Label10", "公式（65-2）局部冲刷深度hb(m)："),
                        Label{.control = "Label11",
                              .caption = "总冲刷深度（一般冲刷hp+局部冲刷）(m)：",
                              .font = kHeading},
-                       ResultField("Text19", "Label12", "hp＋hb(公式65-1)：", kWindowFont),
-                       ResultField("Text20", "Label14", "hp+hb(公式65-2)：", kWindowFont),
+                       ResultField("Text19", "Label12", "hp＋hb(公式65-1)："),
+                       ResultField("Text20", "Label14", "hp+hb(公式65-2)："),
                        Label{.control = "Label20",
                              .caption = "地面以下冲刷深度（减掉水深后）(m)：",
                              .font = kHeading},
-                       ResultField("Text21", "Label21", "hp＋hb(公式65-1)-hcm：", kWindowFont),
-                       ResultField("Text22", "Label23", "hp＋hb(公式65-2)-hcm：", kWindowFont),
+                       ResultField("Text21", "Label21", "hp＋hb(公式65-1)-hcm："),
+                       ResultField("Text22", "Label23", "hp＋hb(公式65-2)-hcm："),
                    }},
           },
   };

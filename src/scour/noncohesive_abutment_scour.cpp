@@ -1,7 +1,6 @@
 #include "scour/noncohesive_abutment_scour.h"
 
 #include "common/press.h"
-#include "scour/scour_fields.h"
 
 namespace velmora {
 
@@ -44,9 +43,6 @@ NoncohesiveAbutmentScourResult NoncohesiveAbutmentScour(const NoncohesiveAbutmen
 }
 
 namespace {
-
-using scour::InputField;
-using scour::ResultField;
 
 constexpr std::string_view kPattern = "#####.###";
 
@@ -109,11 +105,11 @@ const Window& Form29() {
                .place = {.row = 1, .column = 1},
                .items =
                    {
-                       ResultField("Text12", "Label12", "95-1公式计算结果"),
-                       ResultField("Text13", "Label13", "95-2公式计算结果"),
-                       ResultField("Text14", "Label14", "FHQA公式计算结果"),
-                       ResultField("Text15", "Label7", "取最大冲刷深度"),
-                       ResultField("Text16", "Label15", "最低冲刷线标高"),
+                       ResultField("Text12", "Label12", "95-1公式计算结果", kSongItalic),
+                       ResultField("Text13", "Label13", "95-2公式计算结果", kSongItalic),
+                       ResultField("Text14", "Label14", "FHQA公式计算结果", kSongItalic),
+                       ResultField("Text15", "Label7", "取最大冲刷深度", kSongItalic),
+                       ResultField("Text16", "Label15", "最低冲刷线标高", kSongItalic),
                    }},
               {.framed = false,
                .arrangement = Arrangement::kRow,

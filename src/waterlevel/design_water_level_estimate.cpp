@@ -141,27 +141,6 @@ void ShowReport(Press& press) {
   }
 }
 
-Field Input(std::string_view control, std::string_view caption, std::string_view default_text) {
-  return {.control = control, .label = {.caption = caption}, .default_text = default_text};
-}
-
-Field Roughness(std::string_view control, std::string_view label, std::string_view caption,
-                std::string_view table, std::string_view default_text) {
-  return {.control = control,
-          .label = {.control = label,
-                    .caption = caption,
-                    .event = LabelEvent::kDoubleClick,
-                    .action = OpenAction{table}},
-          .default_text = default_text};
-}
-
-Field Result(std::string_view control, std::string_view caption) {
-  return {.control = control,
-          .label = {.caption = caption},
-          .role = FieldRole::kResult,
-          .text_font = kSongItalic};
-}
-
 }  // namespace
 
 const Window& Form2() {
@@ -177,52 +156,54 @@ const Window& Form2() {
               // Qp and the floodplain depth share one block so that their fields line up.
               {.framed = false,
                .place = {.row = 0, .column = 1, .row_span = 2},
-               .items = {Input("Text13", "设计流量Qp(立方米/秒):", "1733"),
-                         Input("Text12", "河滩(m):", "")}},
+               .items = {InputField("Text13", "", "设计流量Qp(立方米/秒):", "1733"),
+                         InputField("Text12", "", "河滩(m):")}},
               {.framed = false,
                .place = {.row = 1, .column = 0},
-               .items = {Input("Text11", "假定最大水深:  河槽(m):", "2.1")}},
+               .items = {InputField("Text11", "", "假定最大水深:  河槽(m):", "2.1")}},
               {.control = "Frame1(0)",
                .caption = "河槽参数",
                .place = {.row = 2, .column = 0},
                .items =
                    {
-                       Input("Text1", "河槽过水面积Ac(平方米):", "581.894"),
-                       Input("Text2", "河槽过水断面湿周χc(m):", "738.58"),
-                       Input("Text3", "河槽过水断面宽度Bc(m):", "738.58"),
-                       Roughness("Text4", "Label4", "河槽糙率nc(或1/nc):", "Form42", "40"),
-                       Input("Text5", "河槽水面比降Ic(‰):", "8"),
+                       InputField("Text1", "", "河槽过水面积Ac(平方米):", "581.894"),
+                       InputField("Text2", "", "河槽过水断面湿周χc(m):", "738.58"),
+                       InputField("Text3", "", "河槽过水断面宽度Bc(m):", "738.58"),
+                       ExplainedField("Text4", "Label4", "河槽糙率nc(或1/nc):", "40",
+                                      OpenAction{"Form42"}),
+                       InputField("Text5", "", "河槽水面比降Ic(‰):", "8"),
                    }},
               {.control = "Frame1(1)",
                .caption = "河滩参数",
                .place = {.row = 2, .column = 1},
                .items =
                    {
-                       Input("Text6", "河滩过水面积At(平方米):", ""),
-                       Input("Text7", "河滩过水断面湿周χt(m):", ""),
-                       Input("Text8", "河滩过水断面宽度Bt(m):", ""),
-                       Roughness("Text9", "Label6", "河滩糙率nt(或1/nt):", "Form43", ""),
-                       Input("Text10", "河滩水面比降It(‰):", ""),
+                       InputField("Text6", "", "河滩过水面积At(平方米):"),
+                       InputField("Text7", "", "河滩过水断面湿周χt(m):"),
+                       InputField("Text8", "", "河滩过水断面宽度Bt(m):"),
+                       ExplainedField("Text9", "Label6", "河滩糙率nt(或1/nt):", "",
+                                      OpenAction{"Form43"}),
+                       InputField("Text10", "", "河滩水面比降It(‰):"),
                    }},
               {.control = "Frame2",
                .caption = "河槽计算结果",
                .place = {.row = 3, .column = 0},
                .items =
                    {
-                       Result("Text14", "河槽流量Qc(立方米/秒):"),
-                       Result("Text15", "河槽平均流速Vc(米/秒):"),
-                       Result("Text16", "河槽最大水深hcm(m):"),
-                       Result("Text17", "河槽平均水深hcj(m):"),
+                       ResultField("Text14", "", "河槽流量Qc(立方米/秒):", kSongItalic),
+                       ResultField("Text15", "", "河槽平均流速Vc(米/秒):", kSongItalic),
+                       ResultField("Text16", "", "河槽最大水深hcm(m):", kSongItalic),
+                       ResultField("Text17", "", "河槽平均水深hcj(m):", kSongItalic),
                    }},
               {.control = "Frame3",
                .caption = "河滩计算结果",
                .place = {.row = 3, .column = 1},
                .items =
                    {
-                       Result("Text18", "河滩流量Qt(立方米/秒):"),
-                       Result("Text19", "河滩平均流速Vt(米/秒):"),
-                       Result("Text20", "河滩最大水深htm(m):"),
-                       Result("Text21", "河滩平均水深htj(m):"),
+                       ResultField("Text18", "", "河滩流量Qt(立方米/秒):", kSongItalic),
+                       ResultField("Text19", "", "河滩平均流速Vt(米/秒):", kSongItalic),
+                       ResultField("Text20", "", "河滩最大水深htm(m):", kSongItalic),
+                       ResultField("Text21", "", "河滩平均水深htj(m):", kSongItalic),
                    }},
               {.framed = false,
                .arrangement = Arrangement::kRow,
