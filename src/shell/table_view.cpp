@@ -197,11 +197,11 @@ void FitSections(std::vector<int>& sizes, std::size_t count, Place place, Need n
   for (std::size_t i : spanning) {
     const auto [first, span] = place(i);
     int have = 0;
-    for (int k = 0; k < span; ++k) have += sizes[std::size_t(first + k)];
+    for (int k = 0; k < span; ++k) have += sizes[std::size_t(first) + std::size_t(k)];
     const int lack = need(i) - have;
     if (lack <= 0) continue;
     for (int k = 0; k < span; ++k) {
-      sizes[std::size_t(first + k)] += lack / span + (k < lack % span ? 1 : 0);
+      sizes[std::size_t(first) + std::size_t(k)] += lack / span + (k < lack % span ? 1 : 0);
     }
   }
 }
