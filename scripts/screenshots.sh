@@ -12,8 +12,8 @@ trap 'rm -rf "$screen" "$runtime"' EXIT
 echo '{"screens":[{"name":"S","x":0,"y":0,"width":1920,"height":1600,"logicalDpi":96,"dpr":1}]}' >"$screen"
 rm -rf "$out"
 export QT_QPA_PLATFORM="offscreen:configfile=$screen" XDG_RUNTIME_DIR=$runtime
-"$tool" "$out" >/dev/null
+"$tool" "$out" >/dev/null 2>&1
 # The calculators as an engineer leaves them: results computed.
-"$tool" "$out" Form2:Option1:Command1 form3:Command1 Form5:Command1 Form19:Command2 >/dev/null
+"$tool" "$out" Form2:Option1:Command1 form3:Command1 Form5:Command1 Form19:Command2 >/dev/null 2>&1
 rm -rf "$out/report"
 ls "$out" | wc -l
