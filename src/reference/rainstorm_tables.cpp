@@ -279,18 +279,19 @@ void AddRainstormRows(const RainstormData& data, int first_row, Table& table,
   const int rows = static_cast<int>(data.rows.size());
   for (int column = 0; column < table.columns; ++column) {
     // Each cell runs down over the "^" beneath it; the cell is laid down when its run ends.
-    std::optional<TableCell> open;
+    TableCell open;
+    bool is_open = false;
     auto close = [&] {
-      if (open && (!open->text.empty() || open->row_span > 1)) table.cells.push_back(*open);
-      open.reset();
+      if (is_open && (!open.text.empty() || open.row_span > 1)) table.cells.push_back(open);
+      is_open = false;
     };
     for (int r = 0; r < rows; ++r) {
       const auto& fields = data.rows[static_cast<std::size_t>(r)];
       const std::string text =
           column < static_cast<int>(fields.size()) ? fields[static_cast<std::size_t>(column)] : "";
       if (text == kSameAsAbove) {
-        if (open) {
-          ++open->row_span;
+        if (is_open) {
+          ++open.row_span;
         } else {
           problems.push_back("line " + std::to_string(data.lines[static_cast<std::size_t>(r)]) +
                              ", column " + std::to_string(column + 1) +
@@ -304,6 +305,7 @@ void AddRainstormRows(const RainstormData& data, int first_row, Table& table,
                        .column = column,
                        .role = column <= 1 ? CellRole::kHeading : CellRole::kData,
                        .text = column == 0 ? Downwards(text) : text};
+      is_open = true;
     }
     close();
   }
