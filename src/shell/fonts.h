@@ -10,7 +10,7 @@ namespace velmora {
 /// application font, so that Chinese renders well on machines without the Windows fonts.
 void InstallFonts();
 
-/// `base` changed by what the spec sets: family, size, weight, slant.
+/// `base` with what the window names set: family, size, weight, slant.
 QFont FontFor(const FontSpec& spec, const QFont& base);
 
 }  // namespace velmora
