@@ -24,14 +24,12 @@ QWidget* WindowManager::Create(std::string_view form) {
   } else {
     widget = new FormWindow(*description, *this);
   }
-  // Closing a window discards its controls; the next opening starts from the defaults.
-  widget->setAttribute(Qt::WA_DeleteOnClose);
-  widget->setObjectName(Q(form));
-  windows_[std::string(form)] = widget;
+  Adopt(form, widget);
   return widget;
 }
 
 void WindowManager::Adopt(std::string_view name, QWidget* window) {
+  // Closing a window discards its controls; the next opening starts from the defaults.
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setObjectName(Q(name));
   windows_[std::string(name)] = window;
