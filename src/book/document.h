@@ -63,13 +63,12 @@ struct SignatureBlock {
 
 struct PageBreak {};
 
-using Block =
-    std::variant<Heading, Paragraph, FormulaLine, Table, Note, SignatureBlock, PageBreak>;
+using Block = std::variant<Heading, Paragraph, FormulaLine, Table, Note, SignatureBlock, PageBreak>;
 
 /// A whole book, or one calculator's chapter on its own.
 struct Document {
-  std::string title;        // the document's title (PDF metadata, Word core properties)
-  std::string page_header;  // the text in every page's header, e.g. the project's name
+  std::string title;               // the document's title (PDF metadata, Word core properties)
+  std::string page_header;         // the text in every page's header, e.g. the project's name
   bool table_of_contents = false;  // a contents list of the level-1 headings after the cover
   std::vector<Block> blocks;
 };

@@ -7,6 +7,7 @@
 
 #include "cli/csv.h"
 #include "cli/json.h"
+#include "cli/press_json.h"
 #include "common/press.h"
 #include "common/registry.h"
 
@@ -59,53 +60,7 @@ std::string PressJson(const Window& window, const std::string& button, const Inp
     throw UsageError("unknown button of " + std::string(window.form) + ": " + button);
   }
   const FormState before = StateFor(window, inputs);
-  const Effects effects = PressButton(window, button, before);
-  const FormState after = ApplyEffects(before, effects);
-
-  json::Writer w;
-  w.BeginObject();
-  w.Key("form").String(window.form);
-  w.Key("button").String(button);
-  w.Key("fields").BeginObject();
-  for (const Field* field : Fields(window)) {
-    w.Key(field->control).String(after.fields.at(std::string(field->control)));
-  }
-  w.EndObject();
-  w.Key("messages").BeginArray();
-  for (const Effect& e : effects) {
-    if (const auto* m = std::get_if<effect::Message>(&e)) {
-      w.BeginObject().Key("title").String(m->title).Key("text").String(m->text).EndObject();
-    }
-  }
-  w.EndArray();
-  w.Key("fault");
-  if (const effect::Fault* fault = FaultOf(effects)) {
-    w.BeginObject().Key("kind").String(FaultKindName(fault->kind));
-    w.Key("text").String(fault->text).EndObject();
-  } else {
-    w.Null();
-  }
-  w.Key("writes").BeginObject();
-  for (const Effect& e : effects) {
-    if (const auto* write = std::get_if<effect::SetOtherField>(&e)) {
-      w.Key(write->form + "." + write->control).String(write->text);
-    }
-  }
-  w.EndObject();
-  w.Key("report");
-  const effect::WriteReport* report = nullptr;
-  for (const Effect& e : effects) {
-    if (const auto* r = std::get_if<effect::WriteReport>(&e)) report = r;
-  }
-  if (report != nullptr) {
-    w.BeginArray();
-    for (const std::string& line : report->lines) w.String(line);
-    w.EndArray();
-  } else {
-    w.Null();
-  }
-  w.EndObject();
-  return w.Take();
+  return PressResultJson(window, button, before, PressButton(window, button, before));
 }
 
 std::string_view KindName(WindowKind kind) {
