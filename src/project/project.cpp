@@ -243,6 +243,11 @@ ProjectRead ParseProject(std::string_view text) {
   return read;
 }
 
+std::optional<WriteFailure> SaveProjectFile(const std::filesystem::path& path,
+                                            const Project& project) {
+  return WriteFileAtomically(path, WriteProject(project));
+}
+
 ProjectRead ReadProjectFile(const std::filesystem::path& path) {
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                              &std::fclose);

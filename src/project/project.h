@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/file_write.h"
 #include "common/press.h"
 
 namespace velmora {
@@ -80,6 +81,10 @@ ProjectRead ParseProject(std::string_view text);
 
 /// Reads a project file; a file that cannot be read is refused with the reason.
 ProjectRead ReadProjectFile(const std::filesystem::path& path);
+
+/// Writes the project file through the checked atomic write; the reason when it failed.
+std::optional<WriteFailure> SaveProjectFile(const std::filesystem::path& path,
+                                            const Project& project);
 
 /// Whether a window keeps its state in a project: the calculator windows.
 bool KeepsState(const Window& window);
