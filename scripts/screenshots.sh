@@ -15,5 +15,7 @@ export QT_QPA_PLATFORM="offscreen:configfile=$screen" XDG_RUNTIME_DIR=$runtime
 "$tool" "$out" >/dev/null 2>&1
 # The calculators as an engineer leaves them: results computed.
 "$tool" "$out" Form2:Option1:Command1 form3:Command1 Form5:Command1 Form19:Command2 >/dev/null 2>&1
+# Projects: the 文件 menu and the project information.
+"$tool" "$out" FileMenu ProjectInfo >/dev/null 2>&1
 rm -rf "$out/report"
 ls "$out" | wc -l
