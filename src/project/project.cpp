@@ -1,5 +1,6 @@
 #include "project/project.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -38,6 +39,14 @@ std::pair<std::size_t, std::size_t> LineAndColumn(std::string_view text, std::si
   return {line, column};
 }
 
+// "windows.Form2" + "." + "fields": the names of the file's parts as the messages give them.
+std::string Join(std::string_view head, std::string_view separator, std::string_view tail) {
+  std::string joined;
+  joined.reserve(head.size() + separator.size() + tail.size());
+  joined.append(head).append(separator).append(tail);
+  return joined;
+}
+
 const std::string& RequireString(const Json& value, const std::string& where) {
   if (!value.is_string()) throw Damaged{where, "文本"};
   return value.get_ref<const std::string&>();
@@ -51,14 +60,15 @@ const Json& RequireObject(const Json& value, const std::string& where) {
 ProjectInfo ReadInfo(const Json& object, std::vector<std::string>& skipped) {
   ProjectInfo info;
   for (const auto& [key, value] : RequireObject(object, "project").items()) {
-    const auto& items = ProjectInfoItems();
-    const auto it = std::find_if(items.begin(), items.end(),
-                                 [&](const ProjectInfoItem& item) { return item.key == key; });
-    if (it == items.end()) {
+    const ProjectInfoItem* known = nullptr;
+    for (const ProjectInfoItem& item : ProjectInfoItems()) {
+      if (item.key == key) known = &item;
+    }
+    if (known == nullptr) {
       skipped.push_back("project." + key);
       continue;
     }
-    info.*(it->member) = RequireString(value, "project." + key);
+    info.*(known->member) = RequireString(value, "project." + key);
   }
   return info;
 }
@@ -68,20 +78,20 @@ WindowState ReadWindow(const Window& window, const Json& object,
   const std::string at = "windows." + std::string(window.form);
   WindowState state{.form = DefaultState(window)};
   for (const auto& [key, value] : RequireObject(object, at).items()) {
-    const std::string where = at + "." + key;
+    const std::string where = Join(at, ".", key);
     if (key == "fields") {
       for (const auto& [control, text] : RequireObject(value, where).items()) {
         if (FindField(window, control) == nullptr) {
-          skipped.push_back(where + "." + control);
+          skipped.push_back(Join(where, ".", control));
           continue;
         }
-        state.form.fields[control] = RequireString(text, where + "." + control);
+        state.form.fields[control] = RequireString(text, Join(where, ".", control));
       }
     } else if (key == "option") {
       if (value.is_null()) continue;
       const std::string& option = RequireString(value, where);
       if (FindOption(window, option) == nullptr) {
-        skipped.push_back(where + "=" + option);
+        skipped.push_back(Join(where, "=", option));
       } else {
         state.form.selected_option = option;
       }
@@ -91,7 +101,7 @@ WindowState ReadWindow(const Window& window, const Json& object,
     } else if (key == "pressed") {
       const std::string& button = RequireString(value, where);
       if (FindButton(window, button) == nullptr) {
-        skipped.push_back(where + "=" + button);
+        skipped.push_back(Join(where, "=", button));
       } else {
         state.pressed = button;
       }

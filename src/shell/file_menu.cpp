@@ -33,7 +33,7 @@ void FillRecent(QMenu* menu, ProjectSession& session) {
       action->setEnabled(false);
       missing = true;
     }
-    const QString file = files[i];
+    const QString& file = files[i];
     QObject::connect(action, &QAction::triggered, &session,
                      [&session, file] { session.OpenFile(file); });
   }

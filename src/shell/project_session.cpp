@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <cerrno>
 #include <filesystem>
@@ -92,7 +93,7 @@ QString ProjectSession::DisplayName() const {
 }
 
 QString ProjectSession::Title() const {
-  const QString caption = Q(Form6().caption);
+  QString caption = Q(Form6().caption);
   QString name = DisplayName();
   const bool modified = IsModified();
   if (name.isEmpty() && modified) name = QStringLiteral("未命名工程");
@@ -115,8 +116,12 @@ void ProjectSession::MarkSaved() {
 }
 
 void ProjectSession::Replace(const Project& project, const QString& path) {
-  manager_.ResetCalculators();
-  for (const auto& [form, state] : project.windows) manager_.SetWindowState(form, state);
+  {
+    // One comparison with the saved project at the end, not one per field.
+    const QSignalBlocker quiet(&manager_);
+    manager_.ResetCalculators();
+    for (const auto& [form, state] : project.windows) manager_.SetWindowState(form, state);
+  }
   info_ = project.info;
   tools_ = project.tools;
   path_ = path;
@@ -227,7 +232,11 @@ void ProjectSession::RecalculateAll() {
     ShowHint(Parent(), U(title), "工程中还没有计算过的窗口。");
     return;
   }
-  for (const auto& [form, state] : project.windows) manager_.SetWindowState(form, state);
+  {
+    const QSignalBlocker quiet(&manager_);
+    for (const auto& [form, state] : project.windows) manager_.SetWindowState(form, state);
+  }
+  UpdateTitle();
 
   QStringList lines{QStringLiteral("按计算顺序重新计算了 %1 个窗口：").arg(presses.size())};
   const std::vector<std::string>* report = nullptr;
