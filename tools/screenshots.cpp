@@ -6,19 +6,62 @@
 // (message boxes it raises are dismissed), so results show in the picture; FORM:Option1 turns an
 // option button on. Windows a press brings up (the report viewer) are saved too, as
 // FORM_..._NAME.png. The report file goes to OUTDIR/report, never to the Documents folder.
+//
+//   velmora-screenshots OUTDIR --write-failures
+//
+// saves the warning of a report that could not be written, once for each reason, as
+// write-failure-NAME.png. Run with HOME unset as an account without a home, it adds the
+// warning that says so.
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
+#include <cerrno>
 #include <cstdio>
+#include <system_error>
 
+#include "common/file_write.h"
 #include "common/registry.h"
+#include "common/texts.h"
 #include "shell/fonts.h"
 #include "shell/form_window.h"
+#include "shell/message_box.h"
 #include "shell/report_file.h"
 #include "shell/text.h"
+#include "shell/user_files.h"
 #include "shell/window_manager.h"
+
+namespace {
+
+QString next_box_file;  // where the next box is saved before it is closed
+
+// The report's warning for each reason the system may give, as WriteReportFile shows it.
+void WriteFailures(const QDir& out) {
+  const std::pair<int, const char*> reasons[] = {
+      {ENOSPC, "no-space"},   {EDQUOT, "quota"},        {EACCES, "no-permission"},
+      {EROFS, "read-only"},   {ENOTDIR, "file-blocks"}, {EISDIR, "folder-blocks"},
+      {ENAMETOOLONG, "long"}, {ENOENT, "no-folder"},    {EFBIG, "too-large"},
+      {EIO, "device"},        {EBUSY, "other"},
+  };
+  const QString path =
+      QDir(velmora::ReportFolder()).filePath(velmora::Q(velmora::texts::kReportFile));
+  for (const auto& [error, name] : reasons) {
+    const velmora::WriteFailure failure{error, std::generic_category().message(error)};
+    next_box_file = out.filePath(QStringLiteral("write-failure-%1.png").arg(QLatin1String(name)));
+    velmora::ShowWarning(nullptr, velmora::Q(velmora::texts::kReportTitle),
+                         velmora::FileFailureText(velmora::texts::kReportNotWritten, path,
+                                                  velmora::Q(failure.Reason())));
+    std::printf("%s\n", qPrintable(next_box_file));
+  }
+  if (qEnvironmentVariableIsEmpty("HOME")) {
+    velmora::SetReportFolder(QString());
+    next_box_file = out.filePath(QStringLiteral("write-failure-no-home.png"));
+    if (!velmora::WriteReportFile(nullptr, {"-"})) std::printf("%s\n", qPrintable(next_box_file));
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -38,11 +81,19 @@ int main(int argc, char** argv) {
   // Boxes raised by a press would wait for a click: close each as it appears.
   QTimer dismiss;
   QObject::connect(&dismiss, &QTimer::timeout, [] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(0);
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      if (!next_box_file.isEmpty()) box->grab().save(next_box_file);
+      next_box_file.clear();
+      box->done(0);
+    }
   });
   dismiss.start(20);
 
   velmora::SetReportFolder(out.filePath(QStringLiteral("report")));
+  if (targets == QStringList{QStringLiteral("--write-failures")}) {
+    WriteFailures(out);
+    return 0;
+  }
   velmora::WindowManager windows;
   int status = 0;
   for (const QString& target : targets) {
