@@ -44,20 +44,24 @@ void WriteFailures(const QDir& out) {
       {ENAMETOOLONG, "long"}, {ENOENT, "no-folder"},    {EFBIG, "too-large"},
       {EIO, "device"},        {EBUSY, "other"},
   };
-  const QString path =
-      QDir(velmora::ReportFolder()).filePath(velmora::Q(velmora::texts::kReportFile));
+  // Where the report goes for this user, not the tool's own folder.
+  QString no_home;
+  const QString path = QDir(QDir(velmora::DocumentsFolder(&no_home))
+                                .filePath(velmora::Q(velmora::texts::kReportFolder)))
+                           .filePath(velmora::Q(velmora::texts::kReportFile));
   for (const auto& [error, name] : reasons) {
     const velmora::WriteFailure failure{error, std::generic_category().message(error)};
     next_box_file = out.filePath(QStringLiteral("write-failure-%1.png").arg(QLatin1String(name)));
+    std::printf("%s\n", qPrintable(next_box_file));
     velmora::ShowWarning(nullptr, velmora::Q(velmora::texts::kReportTitle),
                          velmora::FileFailureText(velmora::texts::kReportNotWritten, path,
                                                   velmora::Q(failure.Reason())));
-    std::printf("%s\n", qPrintable(next_box_file));
   }
   if (qEnvironmentVariableIsEmpty("HOME")) {
     velmora::SetReportFolder(QString());
     next_box_file = out.filePath(QStringLiteral("write-failure-no-home.png"));
-    if (!velmora::WriteReportFile(nullptr, {"-"})) std::printf("%s\n", qPrintable(next_box_file));
+    std::printf("%s\n", qPrintable(next_box_file));
+    velmora::WriteReportFile(nullptr, {"-"});
   }
 }
 

@@ -47,7 +47,7 @@ inline constexpr std::string_view kFileTooLarge = "文件太大";
 inline constexpr std::string_view kDeviceError = "读写设备出错";
 inline constexpr std::string_view kWriteFailed = "写入失败";
 inline constexpr std::string_view kNoHomeFolder =
-    "找不到用户的主文件夹（环境变量HOME未设置，本账户在系统中也没有主文件夹），无法确定文档文件夹";
+    "找不到用户的主文件夹（环境变量HOME未设置，本账户也没有主文件夹）";
 
 // The context menu of a reference table.
 inline constexpr std::string_view kCopy = "复制";
