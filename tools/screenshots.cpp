@@ -6,6 +6,12 @@
 // (message boxes it raises are dismissed), so results show in the picture; FORM:Option1 turns an
 // option button on. Windows a press brings up (the report viewer) are saved too, as
 // FORM_..._NAME.png. The report file goes to OUTDIR/report, never to the Documents folder.
+//
+//   velmora-screenshots OUTDIR --write-failures
+//
+// saves the warning of a report that could not be written, once for each reason, as
+// write-failure-NAME.png. Run with HOME unset as an account without a home, it adds the
+// warning that says so.
 // FileMenu and ProjectInfo are the main window with its 文件 menu open and the 工程信息 dialog.
 #include <QApplication>
 #include <QDir>
@@ -17,18 +23,55 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <system_error>
 
+#include "common/file_write.h"
 #include "common/registry.h"
+#include "common/texts.h"
 #include "shell/fonts.h"
 #include "shell/form_window.h"
+#include "shell/message_box.h"
 #include "shell/project_info_dialog.h"
 #include "shell/project_session.h"
 #include "shell/report_file.h"
 #include "shell/text.h"
+#include "shell/user_files.h"
 #include "shell/window_manager.h"
 
 namespace {
+
+QString next_box_file;  // where the next box is saved before it is closed
+
+// The report's warning for each reason the system may give, as WriteReportFile shows it.
+void WriteFailures(const QDir& out) {
+  const std::pair<int, const char*> reasons[] = {
+      {ENOSPC, "no-space"},   {EDQUOT, "quota"},        {EACCES, "no-permission"},
+      {EROFS, "read-only"},   {ENOTDIR, "file-blocks"}, {EISDIR, "folder-blocks"},
+      {ENAMETOOLONG, "long"}, {ENOENT, "no-folder"},    {EFBIG, "too-large"},
+      {EIO, "device"},        {EBUSY, "other"},
+  };
+  // Where the report goes for this user, not the tool's own folder.
+  QString no_home;
+  const QString path = QDir(QDir(velmora::DocumentsFolder(&no_home))
+                                .filePath(velmora::Q(velmora::texts::kReportFolder)))
+                           .filePath(velmora::Q(velmora::texts::kReportFile));
+  for (const auto& [error, name] : reasons) {
+    const velmora::WriteFailure failure{error, std::generic_category().message(error)};
+    next_box_file = out.filePath(QStringLiteral("write-failure-%1.png").arg(QLatin1String(name)));
+    std::printf("%s\n", qPrintable(next_box_file));
+    velmora::ShowWarning(nullptr, velmora::Q(velmora::texts::kReportTitle),
+                         velmora::FileFailureText(velmora::texts::kReportNotWritten, path,
+                                                  velmora::Q(failure.Reason())));
+  }
+  if (qEnvironmentVariableIsEmpty("HOME")) {
+    velmora::SetReportFolder(QString());
+    next_box_file = out.filePath(QStringLiteral("write-failure-no-home.png"));
+    std::printf("%s\n", qPrintable(next_box_file));
+    velmora::WriteReportFile(nullptr, {"-"});
+  }
+}
 
 velmora::ProjectInfo SampleInfo() {
   velmora::ProjectInfo info;
@@ -83,11 +126,19 @@ int main(int argc, char** argv) {
   // Boxes raised by a press would wait for a click: close each as it appears.
   QTimer dismiss;
   QObject::connect(&dismiss, &QTimer::timeout, [] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(0);
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      if (!next_box_file.isEmpty()) box->grab().save(next_box_file);
+      next_box_file.clear();
+      box->done(0);
+    }
   });
   dismiss.start(20);
 
   velmora::SetReportFolder(out.filePath(QStringLiteral("report")));
+  if (targets == QStringList{QStringLiteral("--write-failures")}) {
+    WriteFailures(out);
+    return 0;
+  }
   velmora::WindowManager windows;
   int status = 0;
   for (const QString& target : targets) {
