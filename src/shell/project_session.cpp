@@ -15,7 +15,6 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <cerrno>
-#include <filesystem>
 
 #include "common/registry.h"
 #include "project/recalculate.h"
@@ -23,6 +22,7 @@
 #include "shell/project_info_dialog.h"
 #include "shell/report_file.h"
 #include "shell/text.h"
+#include "shell/user_files.h"
 #include "shell/window_manager.h"
 
 namespace velmora {
@@ -35,10 +35,6 @@ const QString kFilter = QStringLiteral("Velmora 工程 (*.velmora)");
 const QString kSuffix = QStringLiteral(".velmora");
 
 QString g_recovery_folder;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
-
-std::filesystem::path FsPath(const QString& path) {
-  return {QFile::encodeName(path).toStdString()};
-}
 
 QSettings Settings() {
   return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Velmora"),
@@ -173,11 +169,10 @@ void ProjectSession::Open() {
 bool ProjectSession::OpenFile(const QString& path) { return ConfirmDiscard() && LoadFile(path); }
 
 bool ProjectSession::LoadFile(const QString& path) {
-  const ProjectRead read = ReadProjectFile(FsPath(path));
+  const ProjectRead read = ReadProjectFile(FileSystemPath(path));
   if (!read.project) {
-    ShowWarning(
-        Parent(), QStringLiteral("打开工程"),
-        QStringLiteral("无法打开工程\n%1\n%2").arg(QDir::toNativeSeparators(path), Q(read.error)));
+    ShowWarning(Parent(), QStringLiteral("打开工程"),
+                FileFailureText("工程未能打开：", path, Q(read.error)));
     return false;
   }
   Replace(*read.project, QFileInfo(path).absoluteFilePath());
@@ -206,10 +201,9 @@ bool ProjectSession::SaveAs() {
 }
 
 bool ProjectSession::SaveTo(const QString& path) {
-  if (const auto failure = SaveProjectFile(FsPath(path), Snapshot())) {
+  if (const auto failure = SaveProjectFile(FileSystemPath(path), Snapshot())) {
     ShowWarning(Parent(), QStringLiteral("保存工程"),
-                QStringLiteral("无法保存工程\n%1\n%2")
-                    .arg(QDir::toNativeSeparators(path), Q(failure->Reason())));
+                FileFailureText("工程未能保存：", path, Q(failure->Reason())));
     return false;
   }
   path_ = QFileInfo(path).absoluteFilePath();
@@ -284,7 +278,7 @@ void ProjectSession::Autosave() {
     QFile::remove(RecoveryPath());
     return;
   }
-  if (const auto failure = SaveProjectFile(FsPath(RecoveryPath()), Snapshot())) {
+  if (const auto failure = SaveProjectFile(FileSystemPath(RecoveryPath()), Snapshot())) {
     // No box every minute: the engineer's own 保存 still reports any trouble.
     qWarning("velmora: recovery copy not written: %s", failure->Reason().c_str());
   }
@@ -296,7 +290,7 @@ void ProjectSession::OfferRecovery() {
           .entryInfoList({QStringLiteral("recovery-*.velmora")}, QDir::Files, QDir::Time);
   for (const QFileInfo& copy : copies) {
     if (WriterIsRunning(copy)) continue;
-    const ProjectRead read = ReadProjectFile(FsPath(copy.absoluteFilePath()));
+    const ProjectRead read = ReadProjectFile(FileSystemPath(copy.absoluteFilePath()));
     QString name;
     if (read.project) name = Q(read.project->info.bridge);
     if (name.isEmpty()) name = QStringLiteral("未命名工程");
@@ -313,9 +307,9 @@ void ProjectSession::OfferRecovery() {
     box.setDefaultButton(QMessageBox::Open);
     if (box.exec() == QMessageBox::Open) {
       if (!read.project) {
-        ShowWarning(Parent(), QStringLiteral("恢复工程"),
-                    QStringLiteral("无法恢复\n%1\n%2")
-                        .arg(QDir::toNativeSeparators(copy.absoluteFilePath()), Q(read.error)));
+        ShowWarning(
+            Parent(), QStringLiteral("恢复工程"),
+            FileFailureText("自动保存的副本未能恢复：", copy.absoluteFilePath(), Q(read.error)));
         continue;  // kept, for a person to look at
       }
       if (!ConfirmDiscard()) continue;
