@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   project.OfferRecovery();
   // `velmora FILE.velmora`, as a file manager starts it.
   const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1) project.LoadFile(arguments.at(1));
+  if (arguments.size() > 1) project.OpenFile(arguments.at(1));
 
   // The program ends when its last window closes, or at once on "退出"; either way unsaved
   // changes are asked about first.

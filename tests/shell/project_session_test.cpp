@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSettings>
@@ -245,6 +246,27 @@ class ProjectSessionTest : public QObject {
     QCOMPARE(edited.name, std::string("1"));
     QCOMPARE(edited.date, std::string("7"));
     QCOMPARE(edited.notes, info.notes);
+  }
+
+  // Eight at most, the latest first; a file that is gone is greyed out until removed.
+  void recentProjectsGreyOutMissingFiles() {
+    session().ClearRecentFiles();
+    QStringList paths;
+    for (int i = 0; i < 9; ++i) {
+      paths << dir_.filePath(QStringLiteral("recent%1.velmora").arg(i));
+      QVERIFY(session().SaveTo(paths.back()));
+    }
+    QCOMPARE(session().RecentFiles().size(), 8);
+    QCOMPARE(session().RecentFiles().front(), paths.back());
+    QFile::remove(paths[5]);
+    auto* recent = main_->findChild<QMenu*>(QStringLiteral("最近打开的工程"));
+    emit recent->aboutToShow();
+    const QList<QAction*> items = recent->actions();
+    QVERIFY(items.at(0)->isEnabled());
+    QVERIFY(!items.at(3)->isEnabled());  // recent5, fourth from the latest
+    main_->findChild<QAction*>(QStringLiteral("移除不存在的工程"))->trigger();
+    QCOMPARE(session().RecentFiles().size(), 7);
+    QVERIFY(!session().RecentFiles().contains(paths[5]));
   }
 
   // Last: once the program has been told to end, no later modal box would wait for an answer.
