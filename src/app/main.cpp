@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   // changes are asked about first.
   QApplication::setQuitOnLastWindowClosed(false);
   QObject::connect(&app, &QGuiApplication::lastWindowClosed, &windows, [&windows, &project] {
-    if (project.ConfirmDiscard()) {
+    if (project.ConfirmLeave()) {
       QCoreApplication::quit();
     } else {
       windows.Open("Form6");

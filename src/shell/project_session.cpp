@@ -150,6 +150,11 @@ bool ProjectSession::ConfirmDiscard() {
   }
 }
 
+bool ProjectSession::ConfirmLeave() {
+  if (!leaving_) leaving_ = ConfirmDiscard();
+  return leaving_;
+}
+
 void ProjectSession::New() {
   if (ConfirmDiscard()) Replace(Project{}, QString());
 }

@@ -61,6 +61,9 @@ class ProjectSession : public QObject {
   bool SaveTo(const QString& path);
   /// 保存 / 不保存 / 取消 when there are unsaved changes. Whether to go on.
   bool ConfirmDiscard();
+  /// The same question before the program ends; asked once, however the end is reached (退出,
+  /// then the last window going).
+  bool ConfirmLeave();
 
   /// Writes the recovery copy while there are unsaved changes, removes it otherwise. Runs
   /// every minute.
@@ -96,6 +99,7 @@ class ProjectSession : public QObject {
   std::string saved_;
   QPointer<QWidget> main_;
   QTimer autosave_;
+  bool leaving_ = false;
 };
 
 }  // namespace velmora

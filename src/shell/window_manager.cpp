@@ -153,7 +153,7 @@ void WindowManager::ResetCalculators() {
 }
 
 void WindowManager::Quit() {
-  if (!project_->ConfirmDiscard()) return;
+  if (!project_->ConfirmLeave()) return;
   // Quit runs inside a handler of one of these windows: let them go once it has returned.
   for (auto& [form, window] : windows_) {
     if (window) {
