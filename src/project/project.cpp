@@ -147,6 +147,10 @@ const std::vector<ProjectInfoItem>& ProjectInfoItems() {
   return items;
 }
 
+bool IsJsonValue(std::string_view text) {
+  return !Json::parse(text, nullptr, /*allow_exceptions=*/false).is_discarded();
+}
+
 bool KeepsState(const Window& window) { return window.kind == WindowKind::kCalculator; }
 
 WindowState StateIn(const Project& project, const Window& window) {

@@ -86,6 +86,9 @@ ProjectRead ReadProjectFile(const std::filesystem::path& path);
 std::optional<WriteFailure> SaveProjectFile(const std::filesystem::path& path,
                                             const Project& project);
 
+/// Whether the text is one JSON value, as a tool's section must be.
+bool IsJsonValue(std::string_view text);
+
 /// Whether a window keeps its state in a project: the calculator windows.
 bool KeepsState(const Window& window);
 

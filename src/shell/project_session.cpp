@@ -77,6 +77,23 @@ void ProjectSession::SetInfo(const ProjectInfo& info) {
   UpdateTitle();
 }
 
+const std::string* ProjectSession::ToolSection(std::string_view tool) const {
+  const auto it = tools_.find(tool);
+  return it == tools_.end() ? nullptr : &it->second;
+}
+
+bool ProjectSession::SetToolSection(std::string_view tool, const std::string& json) {
+  if (json.empty()) {
+    if (const auto it = tools_.find(tool); it != tools_.end()) tools_.erase(it);
+  } else if (IsJsonValue(json)) {
+    tools_[std::string(tool)] = json;
+  } else {
+    return false;
+  }
+  UpdateTitle();
+  return true;
+}
+
 bool ProjectSession::IsModified() const { return WriteProject(Snapshot()) != saved_; }
 
 QString ProjectSession::DisplayName() const {

@@ -35,6 +35,11 @@ class ProjectSession : public QObject {
   const QString& path() const { return path_; }
   const ProjectInfo& info() const { return info_; }
   void SetInfo(const ProjectInfo& info);
+  /// The section another tool keeps in the project, as JSON text; nullptr when there is none.
+  const std::string* ToolSection(std::string_view tool) const;
+  /// Sets a tool's section (JSON text); an empty text removes it. A text that is not JSON is
+  /// refused: false.
+  bool SetToolSection(std::string_view tool, const std::string& json);
   /// Whether anything differs from what was last saved or opened.
   bool IsModified() const;
   /// The main window's title: the file's name and the bridge's, an asterisk when modified.

@@ -68,6 +68,8 @@ class ProjectSessionTest : public QObject {
     auto info = session().info();
     info.bridge = "清水河大桥";
     session().SetInfo(info);
+    QVERIFY(session().SetToolSection("Section", R"({"stations":[0,12.5]})"));
+    QVERIFY(!session().SetToolSection("Other", "{stations"));
     QCOMPARE(main_->windowTitle(), QStringLiteral("清水河大桥* - Velmora"));
 
     const QString path = dir_.filePath(QStringLiteral("清水河.velmora"));
@@ -92,6 +94,7 @@ class ProjectSessionTest : public QObject {
     QVERIFY(viewer != nullptr);
     QVERIFY(viewer->findChild<QPlainTextEdit*>()->toPlainText().contains(
         QStringLiteral("河槽平均水深:             0.7878551")));
+    QCOMPARE(*session().ToolSection("Section"), std::string(R"({"stations":[0,12.5]})"));
     QCOMPARE(session().RecentFiles().value(0), QFileInfo(path).absoluteFilePath());
   }
 
