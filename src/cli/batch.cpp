@@ -472,14 +472,13 @@ int RunCsvBatch(const Window& window, std::string_view button, std::istream& in,
         FindField(window, name) != nullptr) {
       continue;
     }
-    std::string known;
+    std::string why = "unknown column \"" + name + "\": not a control of ";
+    why.append(window.form).append(" (its inputs:");
     for (const Field* field : fields) {
-      if (field->role != FieldRole::kInput) continue;
-      known.append(known.empty() ? "" : ", ").append(field->control);
+      if (field->role == FieldRole::kInput) why.append(" ").append(field->control);
     }
-    for (const Option* option : Options(window)) known.append(", ").append(option->control);
-    throw UsageError("unknown column \"" + name + "\": not a control of " +
-                     std::string(window.form) + " (its inputs: " + known + ")");
+    for (const Option* option : Options(window)) why.append(" ").append(option->control);
+    throw UsageError(why + ")");
   }
   std::vector<std::size_t> results;
   std::string line = "\xEF\xBB\xBF";  // so that a spreadsheet reads the file as UTF-8

@@ -2,7 +2,10 @@
 
 #include <simdjson.h>
 
+#include <array>
 #include <cassert>
+#include <cstdint>
+#include <cstring>
 
 #include "cli/utf8.h"
 
@@ -45,8 +48,53 @@ std::string_view TrimRight(std::string_view s) {
 
 }  // namespace
 
-void AppendQuoted(std::string& out, std::string_view text) {
+namespace {
+
+// The bytes a JSON string cannot hold as they are: control characters, the quote, the backslash.
+constexpr auto kEscaped = [] {
+  std::array<bool, 256> table{};
+  for (int c = 0; c < 0x20; ++c) table[static_cast<std::size_t>(c)] = true;
+  table['"'] = true;
+  table['\\'] = true;
+  return table;
+}();
+
+void AppendEscape(std::string& out, unsigned char c) {
   static constexpr char kHex[] = "0123456789abcdef";
+  switch (c) {
+    case '"':
+      out.append("\\\"");
+      break;
+    case '\\':
+      out.append("\\\\");
+      break;
+    case '\n':
+      out.append("\\n");
+      break;
+    case '\r':
+      out.append("\\r");
+      break;
+    case '\t':
+      out.append("\\t");
+      break;
+    default:
+      out.append("\\u00");
+      out.push_back(kHex[c >> 4]);
+      out.push_back(kHex[c & 0xF]);
+  }
+}
+
+// The ASCII bytes that pass through as they are.
+constexpr auto kPlain = [] {
+  std::array<bool, 256> table{};
+  for (int c = 0x20; c < 0x80; ++c)
+    table[static_cast<std::size_t>(c)] = !kEscaped[static_cast<std::size_t>(c)];
+  return table;
+}();
+
+}  // namespace
+
+void AppendQuoted(std::string& out, std::string_view text) {
   out.push_back('"');
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const auto* const end = p + text.size();
@@ -55,48 +103,42 @@ void AppendQuoted(std::string& out, std::string_view text) {
     out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
   };
   while (p < end) {
-    const unsigned char c = *p;
-    if (c >= 0x20 && c < 0x80 && c != '"' && c != '\\') {
-      ++p;
-      continue;
+    // Eight plain ASCII bytes at a time: none >= 0x80, below 0x20, a quote or a backslash.
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    while (end - p >= 8) {
+      std::uint64_t v = 0;
+      std::memcpy(&v, p, 8);
+      const std::uint64_t quote = v ^ (kOnes * '"');
+      const std::uint64_t backslash = v ^ (kOnes * '\\');
+      const std::uint64_t special = (v - kOnes * 0x20) | (quote - kOnes) | (backslash - kOnes);
+      if (((special & ~v) | v) & kHighs) break;
+      p += 8;
     }
-    if (c >= 0x80) {
+    if (p == end) break;
+    const unsigned char c = *p;
+    if (kPlain[c]) {
+      ++p;
+    } else if (c >= 0xE1 && c <= 0xEF && c != 0xED && end - p >= 3 && (p[1] & 0xC0) == 0x80 &&
+               (p[2] & 0xC0) == 0x80) {
+      p += 3;  // most Chinese text: a three-byte sequence with no special case
+    } else if (c >= 0x80) {
       std::size_t bad = 0;
       const std::size_t length = Utf8SequenceLength(p, static_cast<std::size_t>(end - p), bad);
       if (length != 0) {
         p += length;
-        continue;
+      } else {
+        flush();
+        out.append(kReplacementCharacter);
+        p += bad;
+        run = p;
       }
+    } else {
       flush();
-      out.append(kReplacementCharacter);
-      p += bad;
+      AppendEscape(out, c);
+      ++p;
       run = p;
-      continue;
     }
-    flush();
-    switch (c) {
-      case '"':
-        out.append("\\\"");
-        break;
-      case '\\':
-        out.append("\\\\");
-        break;
-      case '\n':
-        out.append("\\n");
-        break;
-      case '\r':
-        out.append("\\r");
-        break;
-      case '\t':
-        out.append("\\t");
-        break;
-      default:
-        out.append("\\u00");
-        out.push_back(kHex[c >> 4]);
-        out.push_back(kHex[c & 0xF]);
-    }
-    ++p;
-    run = p;
   }
   flush();
   out.push_back('"');
