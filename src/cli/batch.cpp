@@ -253,7 +253,8 @@ class Job {
 // A progress line on stderr, rewritten in place, once the run has taken a second.
 class Progress {
  public:
-  Progress(std::ostream& err, bool enabled) : err_(err), enabled_(enabled) {}
+  Progress(std::ostream& err, bool enabled, std::string_view noun)
+      : err_(err), enabled_(enabled), noun_(noun) {}
 
   void Update(std::size_t done, std::size_t errors) {
     if (!enabled_) return;
@@ -263,9 +264,9 @@ class Progress {
     }
     last_ = now;
     const double seconds = std::chrono::duration<double>(now - start_).count();
-    err_ << "\rvelmora-calc: " << done << " done, "
-         << static_cast<long long>(static_cast<double>(done) / seconds) << " lines/s, " << errors
-         << " errors " << std::flush;
+    err_ << "\rvelmora-calc: " << done << ' ' << noun_ << ", "
+         << static_cast<long long>(static_cast<double>(done) / seconds) << ' ' << noun_ << "/s, "
+         << errors << " errors " << std::flush;
     shown_ = true;
   }
 
@@ -277,6 +278,7 @@ class Progress {
   using Clock = std::chrono::steady_clock;
   std::ostream& err_;
   bool enabled_;
+  std::string_view noun_;
   bool shown_ = false;
   Clock::time_point start_ = Clock::now();
   Clock::time_point last_ = start_;
@@ -295,7 +297,7 @@ int RunRecords(RecordReader& reader, std::vector<std::unique_ptr<Job>>& jobs, st
   std::size_t done = 0;
   std::size_t error_total = 0;
   {
-    Progress meter(err, progress);
+    Progress meter(err, progress, noun);
     for (;;) {
       const std::vector<Record>& records = reader.Next(kChunkPerThread * threads);
       if (records.empty()) break;

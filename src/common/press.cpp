@@ -19,7 +19,10 @@ FormState DefaultState(const Window& window) {
   return state;
 }
 
-Press::Press(const Window& window, const FormState& state) : window_(window), state_(state) {}
+Press::Press(const Window& window, const FormState& state) : window_(window), state_(state) {
+  // Room for a window's results, so that a press grows its list once at most.
+  effects_.reserve(16);
+}
 
 const Field& Press::RequireField(std::string_view control) const {
   const Field* field = FindField(window_, control);
