@@ -24,6 +24,8 @@ class Writer {
   Writer() = default;
   /// Appends to `out` instead of a buffer of its own; Take() then returns nothing.
   explicit Writer(std::string& out) : out_(&out) {}
+  Writer(const Writer&) = delete;  // it may point into itself
+  Writer& operator=(const Writer&) = delete;
 
   Writer& BeginObject();
   Writer& EndObject();
