@@ -10,6 +10,7 @@ packages=(
   libboost-dev
   libgtest-dev
   nlohmann-json3-dev
+  libsimdjson-dev libbenchmark-dev
   fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
   locales
 )
