@@ -92,9 +92,37 @@ constexpr auto kPlain = [] {
   return table;
 }();
 
+// True when the text is written as it stands: plain ASCII and well-formed three-byte sequences
+// (most Chinese text), nothing to escape or replace.
+bool IsPlain(std::string_view text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* const end = p + text.size();
+  while (p < end) {
+    if (kPlain[*p]) {
+      ++p;
+    } else if (*p >= 0xE1 && *p <= 0xEF && *p != 0xED && end - p >= 3 && (p[1] & 0xC0) == 0x80 &&
+               (p[2] & 0xC0) == 0x80) {
+      p += 3;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 void AppendQuoted(std::string& out, std::string_view text) {
+  // The usual case in one piece: the quotes and the text copied at once.
+  if (IsPlain(text)) {
+    const std::size_t at = out.size();
+    out.resize(at + text.size() + 2);
+    char* to = out.data() + at;
+    to[0] = '"';
+    std::memcpy(to + 1, text.data(), text.size());
+    to[text.size() + 1] = '"';
+    return;
+  }
   out.push_back('"');
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const auto* const end = p + text.size();
