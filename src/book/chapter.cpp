@@ -26,6 +26,19 @@ std::string Trimmed(std::string_view text) {
 // A symbol inside an exponent or index: the runs cannot nest, so its own marks go.
 std::string Flat(std::string_view markup) { return PlainText(Markup(markup)); }
 
+// Whether a symbol is an expression (F_1/F_2, h_{p1}+h_{b1}), its indices and exponents aside.
+bool Compound(std::string_view symbol) {
+  std::string outside;
+  int depth = 0;
+  for (const char c : symbol) {
+    if (c == '{') ++depth;
+    if (depth == 0) outside += c;
+    if (c == '}' && depth > 0) --depth;
+  }
+  return outside.find_first_of("/+×") != std::string::npos ||
+         outside.find("−") != std::string::npos;
+}
+
 struct Named {
   std::string symbol;
   double value = 0.0;
@@ -56,14 +69,19 @@ std::string Render(std::string_view formula, const std::map<std::string, Named, 
       continue;
     }
     if (numbers) {
-      const std::string number = StepNumber(it->second.value);
+      std::string number = StepNumber(it->second.value);
+      // An exponent cannot hold another: 9.45×10^{-5} is written 9.45E-5 there.
+      const std::size_t power = number.find("×10^{");
+      if (in_group && power != std::string::npos) {
+        number =
+            number.substr(0, power) + "E" + number.substr(power + 6, number.size() - power - 7);
+      }
       out += it->second.value < 0.0 && !in_group ? "(" + number + ")" : number;
     } else {
       const std::string& symbol = it->second.symbol;
       if (in_group) {
         out += Flat(symbol);
-      } else if (symbol.find_first_of("/+×") != std::string::npos ||
-                 symbol.find("−") != std::string::npos) {
+      } else if (Compound(symbol)) {
         out += "(" + symbol + ")";  // a compound symbol stands for one value
       } else {
         out += symbol;
@@ -164,10 +182,13 @@ void Chapter::Settle() {
           FailedStep{Flat(p.item) + "（" + Flat(p.symbol) + "）", FaultDescription(*fault_)};
       return;
     }
+    // A step that only names a value (A_z = A_z) shows the value's symbol once.
+    const std::string expression = Render(p.formula, names, false);
+    const bool naming = expression == p.symbol || expression == "(" + p.symbol + ")";
     StepRow row{.key = p.key,
                 .item = p.item,
                 .symbol = p.symbol,
-                .formula = p.symbol + " = " + Render(p.formula, names, false),
+                .formula = naming ? p.symbol : p.symbol + " = " + expression,
                 .substituted = Render(p.formula, names, true),
                 .value = value,
                 .value_text = StepNumber(value),
