@@ -132,8 +132,12 @@ const Window& Form34() {
                    {
                        coefficient("Text2", "Label2", "系数C：", "6.1").Is("C"),
                        coefficient("Text3", "Label3", "指数n：", "0.65").Is("n"),
-                       coefficient("Text4", "Label4", "变差系数Cv值：", "1.1").Is("C_v"),
-                       coefficient("Text5", "Label5", "Cs/Cv值：", "2.5").Is("C_s/C_v"),
+                       coefficient("Text4", "Label4", "变差系数Cv值：", "1.1")
+                           .Is("C_v")
+                           .Named("变差系数"),
+                       coefficient("Text5", "Label5", "Cs/Cv值：", "2.5")
+                           .Is("C_s/C_v")
+                           .Named("偏态系数与变差系数之比"),
                        ExplainedField("Text6", "Label6", "离均系数φ：", "3.95",
                                       OpenAction{"Form25"})
                            .Is("φ"),
