@@ -4,6 +4,7 @@
 
 #include "shell/fonts.h"
 #include "shell/pictures.h"
+#include "shell/translations.h"
 #include "shell/window_manager.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
   QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+  velmora::InstallQtTranslations();
   velmora::InstallFonts();
   QApplication::setWindowIcon(velmora::AppIcon());
 

@@ -35,6 +35,22 @@ inline constexpr std::string_view kSaveAsTitle = "另存为";
 inline constexpr std::string_view kReportOpenExternally = "用系统编辑器打开";
 inline constexpr std::string_view kTextFileFilter = "文本文件 (*.txt);;所有文件 (*)";
 
+// The about box: %1 is the program's version, %2 Qt's, %3 Boost's.
+inline constexpr std::string_view kAboutMenu = "关于 Velmora(&A)";
+inline constexpr std::string_view kAboutTitle = "关于 Velmora";
+inline constexpr std::string_view kAboutText =
+    "<h3>Velmora %1</h3>"
+    "<p>公路桥涵水文、水力计算工具箱，依据《公路桥位勘测设计规范》JTJ 062－91。</p>"
+    "<p>本程序是自由软件：您可以依据自由软件基金会发布的 GNU 通用公共许可证"
+    "（GPL）第 3 版或（由您选择）任何更新的版本再发布和/或修改它"
+    "（SPDX：GPL-3.0-or-later）。发布本程序是希望它有用，但不提供任何担保，"
+    "甚至不包括适销性或特定用途适用性的默示担保。许可证全文见随程序分发的 COPYING 文件，"
+    "或 <a href=\"https://www.gnu.org/licenses/\">https://www.gnu.org/licenses/</a>。</p>"
+    "<p>所用的库：</p><ul>"
+    "<li>Qt %2（Qt Widgets，LGPL-3.0 / GPL）</li>"
+    "<li>Boost.Math %3（Boost Software License 1.0）</li>"
+    "</ul>";
+
 // The context menu of a reference table.
 inline constexpr std::string_view kCopy = "复制";
 
