@@ -8,6 +8,19 @@ namespace velmora::texts {
 inline constexpr std::string_view kFaultTitle = "计算错误";
 inline constexpr std::string_view kFaultLead = "计算无法完成：";
 inline constexpr std::string_view kFaultAdvice = "请检查输入的数据后重新计算。";
+// The fault box's explanation, naming fields by their labels.
+inline constexpr std::string_view kFaultNotComputed = "未能算出：";
+inline constexpr std::string_view kFaultChangeAlone = "只改动其中一项即不再出错的输入：";
+inline constexpr std::string_view kFaultChangedTo = "；改为 ";
+inline constexpr std::string_view kFaultChangedToEnd = " 时不再出错";
+inline constexpr std::string_view kFaultZero = "读作 0 的输入：";
+inline constexpr std::string_view kFaultNotPositive = "读作 0 或负数的输入：";
+inline constexpr std::string_view kFaultLargest = "数值最大的输入：";
+inline constexpr std::string_view kFaultInputsRead = "计算用到的输入：";
+inline constexpr std::string_view kFaultBlank = "空白，按 ";
+inline constexpr std::string_view kFaultReadAs = "，按 ";
+inline constexpr std::string_view kFaultReadAsEnd = " 计算";
+inline constexpr std::string_view kFaultOutOfRange = "超出范围的数";
 
 // The hint on an input field whose text is not wholly a number: %1 is the value that is used.
 inline constexpr std::string_view kReadAs = "将按 %1 计算（只读取开头的数字）";
