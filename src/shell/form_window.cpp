@@ -23,6 +23,7 @@
 #include "shell/message_box.h"
 #include "shell/pictures.h"
 #include "shell/report_file.h"
+#include "shell/screen_fit.h"
 #include "shell/table_view.h"
 #include "shell/text.h"
 #include "shell/window_manager.h"
@@ -99,9 +100,17 @@ FormWindow::FormWindow(const Window& description, WindowManager& manager)
   const bool fixed = description.kind != WindowKind::kReference;
   if (fixed) {
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    // A small screen, or a large scale, gets the same controls closer together.
+    if (sizeHint().height() > ScreenRoom(this).height()) {
+      grid->setSpacing(4);
+      grid->setContentsMargins(6, 6, 6, 6);
+      for (QGridLayout* inner : findChildren<QGridLayout*>()) {
+        if (inner != grid) inner->setVerticalSpacing(1);
+      }
+    }
   } else {
     // Open showing the whole content where the screen allows; a larger table scrolls.
-    const QSize room = screen()->availableGeometry().size() - QSize(40, 80);
+    const QSize room = ScreenRoom(this);
     QSize size = sizeHint();
     // A table taller than the screen gets a vertical scroll bar: leave room for it beside the
     // columns, or a horizontal one would follow.

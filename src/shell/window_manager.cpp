@@ -5,6 +5,7 @@
 #include "common/registry.h"
 #include "shell/form_window.h"
 #include "shell/main_window.h"
+#include "shell/screen_fit.h"
 #include "shell/text.h"
 
 namespace velmora {
@@ -49,7 +50,10 @@ QWidget* WindowManager::Open(std::string_view form) {
   QWidget* window = Instance(form);
   if (window == nullptr) return nullptr;
   if (window->isMinimized()) window->showNormal();
+  const bool first = !window->isVisible();
+  if (first) FitToScreen(window);
   window->show();
+  if (first) KeepOnScreen(window);
   window->raise();
   window->activateWindow();
   return window;

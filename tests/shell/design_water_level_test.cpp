@@ -244,6 +244,16 @@ class DesignWaterLevelTest : public QObject {
     }
   }
 
+  void escapeClosesTheViewer() {
+    AcceptDefault();
+    Click("Command4");
+    QPointer<QWidget> viewer = manager_->Find(velmora::kReportViewer);
+    QVERIFY(viewer && viewer->isVisible());
+    QTest::keyClick(viewer->findChild<QWidget*>(QStringLiteral("ReportText")), Qt::Key_Escape);
+    Settle();
+    QVERIFY(viewer.isNull());
+  }
+
   void quitClosesTheViewer() {
     AcceptDefault();
     Click("Command4");
