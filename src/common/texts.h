@@ -66,5 +66,8 @@ inline constexpr std::string_view kAboutText =
 
 // The context menu of a reference table.
 inline constexpr std::string_view kCopy = "复制";
+// Rows of a provincial table whose values are still to be copied from the handbook.
+inline constexpr std::string_view kUnfilledRow = "此行数值尚未录入";
+inline constexpr std::string_view kUnfilledNotice = "斜线底纹的行尚未录入数值。";
 
 }  // namespace velmora::texts
