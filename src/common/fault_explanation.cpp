@@ -72,7 +72,7 @@ std::string LabelOf(const Window& window, std::string_view control) {
 // How an input's text reads: "0.6", "空白，按 0 计算", "“12.5m”，按 12.5 计算".
 std::string ValueDescription(const FormState& state, const std::string& control) {
   const auto it = state.fields.find(control);
-  const std::string text = it == state.fields.end() ? std::string() : it->second;
+  std::string text = it == state.fields.end() ? std::string() : it->second;
   if (!text.empty() && IsPlainNumber(text)) return text;
   const double value = ValueOfText(text);
   const std::string reading =
