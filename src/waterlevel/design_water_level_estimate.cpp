@@ -88,7 +88,8 @@ constexpr std::string_view kHintTitle = " ^_^ 提示";
 constexpr const char* kResultFields[] = {"Text14", "Text15", "Text16", "Text17",
                                          "Text18", "Text19", "Text20", "Text21"};
 
-// Fills the pier-scour windows' channel (and floodplain) inputs, in this order.
+// Fills the pier-scour windows' channel and floodplain inputs, in this order; a non-separable
+// section empties the floodplain inputs of form1.
 void HandOverToScour(Press& press, const WaterLevelInputs& in, const DesignWaterLevelResult& r) {
   constexpr std::string_view kPattern = "#####.###";
   press.SetOther("form3", "Text1", FormatPattern(r.channel.q, kPattern));
@@ -103,6 +104,10 @@ void HandOverToScour(Press& press, const WaterLevelInputs& in, const DesignWater
     press.SetOther("form1", "Text10", FormatPattern(r.floodplain.q, kPattern));
     press.SetOther("form1", "Text11", FormatPattern(in.htm, kPattern));
     press.SetOther("form1", "Text12", FormatPattern(r.floodplain.hj, kPattern));
+  } else {
+    // An earlier separable trial's floodplain must not stay beside this trial's channel: form1
+    // would compute a floodplain scour for a section that no longer has one.
+    for (const char* control : {"Text10", "Text11", "Text12"}) press.SetOther("form1", control, "");
   }
 }
 
