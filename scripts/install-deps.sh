@@ -7,9 +7,11 @@ if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
 packages=(
   build-essential cmake
   qt6-base-dev libgl-dev
+  qt6-translations-l10n
   libboost-dev
   libgtest-dev
   nlohmann-json3-dev
+  libsimdjson-dev libbenchmark-dev
   fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
   locales
 )

@@ -26,5 +26,14 @@ if [[ $(id -u) == 0 ]] && command -v setpriv >/dev/null; then
 fi
 # Projects: the 文件 menu and the project information.
 "$tool" "$out" FileMenu ProjectInfo >/dev/null 2>&1
+# A 1366×768 laptop with a taskbar, at 100 % and at 125 %: what has to fit there.
+for scale in 100 125; do
+  dpi=$((96 * scale / 100))
+  echo "{\"screens\":[{\"name\":\"S\",\"x\":0,\"y\":0,\"width\":1366,\"height\":728,\"logicalDpi\":$dpi,\"dpr\":1}]}" >"$screen"
+  mkdir -p "$out/1366x768-$scale"
+  QT_QPA_PLATFORM="offscreen:configfile=$screen" \
+    "$tool" "$out/1366x768-$scale" Form37:ScrollHalf Form17:ScrollHalf Form19 Form2:Option1:Command1:Command4 >/dev/null 2>&1
+  rm -rf "$out/1366x768-$scale/report"
+done
 rm -rf "$out/report"
 ls "$out" | wc -l

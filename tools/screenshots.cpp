@@ -4,8 +4,9 @@
 //
 // Without forms it takes every window of the registry. FORM:Command1 presses that button first
 // (message boxes it raises are dismissed), so results show in the picture; FORM:Option1 turns an
-// option button on. Windows a press brings up (the report viewer) are saved too, as
-// FORM_..._NAME.png. The report file goes to OUTDIR/report, never to the Documents folder.
+// option button on; FORM:ScrollHalf scrolls its table halfway down. Windows a press brings up (the
+// report viewer) are saved too, as FORM_..._NAME.png. The report file goes to OUTDIR/report, never
+// to the Documents folder.
 //
 //   velmora-screenshots OUTDIR --write-failures
 //
@@ -21,6 +22,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTimer>
 #include <algorithm>
 #include <cerrno>
@@ -37,6 +40,7 @@
 #include "shell/project_session.h"
 #include "shell/report_file.h"
 #include "shell/text.h"
+#include "shell/translations.h"
 #include "shell/user_files.h"
 #include "shell/window_manager.h"
 
@@ -110,6 +114,7 @@ QPixmap FileMenuPicture(velmora::WindowManager& windows) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  velmora::InstallQtTranslations();
   velmora::InstallFonts();
   const QStringList args = QApplication::arguments();
   if (args.size() < 2) {
@@ -165,7 +170,14 @@ int main(int argc, char** argv) {
     const QWidgetList before = QApplication::topLevelWidgets();
     if (auto* form = qobject_cast<velmora::FormWindow*>(window)) {
       for (const QString& control : parts.mid(1)) {
-        if (auto* option = form->findChild<QRadioButton*>(control)) {
+        if (control == QStringLiteral("ScrollHalf")) {
+          // A long table halfway down, where its frozen headings matter.
+          if (auto* table = form->findChild<QTableView*>(QStringLiteral("Table"))) {
+            QCoreApplication::processEvents();
+            QScrollBar* bar = table->verticalScrollBar();
+            bar->setValue((bar->minimum() + bar->maximum()) / 2);
+          }
+        } else if (auto* option = form->findChild<QRadioButton*>(control)) {
           option->setChecked(true);
         } else {
           form->PressButton(velmora::U(control));
