@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/format_pattern.h"
+#include "common/manning.h"
 #include "common/press.h"
 #include "waterlevel/design_water_level_report.h"
 
@@ -11,9 +12,8 @@ namespace velmora {
 SubSectionFlow ManningFlow(Real area, Real perimeter, Real width, Real roughness, Single slope) {
   SubSectionFlow f;
   f.r = area / perimeter;
-  // A roughness above 1 can only be 1/n; exactly 1 counts as n.
-  f.k = roughness > 1.0 ? roughness : 1.0 / roughness;
-  f.v = f.k * Pow(f.r, 2.0 / 3.0) * Pow(slope / 1000.0, 1.0 / 2.0);
+  f.k = InverseRoughness(roughness);
+  f.v = ManningVelocity(f.k, f.r, SlopeRoot(slope));
   f.q = area * f.v;
   f.hj = ToSingle(area / width);
   return f;
