@@ -8,6 +8,7 @@
 #include "cli/csv.h"
 #include "cli/json.h"
 #include "cli/press_json.h"
+#include "cli/section_mode.h"
 #include "common/press.h"
 #include "common/registry.h"
 
@@ -169,6 +170,7 @@ int RunJsonl(std::istream& in, std::ostream& out) {
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err) {
+  if (!args.empty() && args[0] == "--section") return RunSectionMode(args, out, err);
   try {
     if (args.size() == 1 && args[0] == "--list") {
       for (const Window* window : AllWindows()) out << ListJson(*window) << '\n';
