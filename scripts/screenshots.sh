@@ -15,5 +15,9 @@ export QT_QPA_PLATFORM="offscreen:configfile=$screen" XDG_RUNTIME_DIR=$runtime
 "$tool" "$out" >/dev/null 2>&1
 # The calculators as an engineer leaves them: results computed.
 "$tool" "$out" Form2:Option1:Command1 form3:Command1 Form5:Command1 Form19:Command2 >/dev/null 2>&1
+# The surveyed-section window with a river section, its design level and its rating curve.
+section="FormSection:@data/sections/example_river.csv:SplitLeft=182:SplitRight=330:NChannel=0.03"
+section+=":SlopeChannel=0.6:NFloodplain=0.05:SlopeFloodplain=0.6:Qp=1733"
+"$tool" "$out" "$section:Solve>FormSection_Solve" "FormSection:Rating>FormSection_Rating" >/dev/null 2>&1
 rm -rf "$out/report"
 ls "$out" | wc -l

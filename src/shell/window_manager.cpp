@@ -2,9 +2,11 @@
 
 #include <QApplication>
 
+#include "common/menu.h"
 #include "common/registry.h"
 #include "shell/form_window.h"
 #include "shell/main_window.h"
+#include "shell/section_window.h"
 #include "shell/text.h"
 
 namespace velmora {
@@ -16,6 +18,11 @@ WindowManager::~WindowManager() {
 }
 
 QWidget* WindowManager::Create(std::string_view form) {
+  if (form == kSectionForm) {
+    QWidget* widget = new SectionWindow(*this);
+    Adopt(form, widget);
+    return widget;
+  }
   const Window* description = FindWindow(form);
   if (description == nullptr) return nullptr;
   QWidget* widget = nullptr;
@@ -59,6 +66,10 @@ void WindowManager::SetField(std::string_view form, std::string_view control, co
   if (auto* target = qobject_cast<FormWindow*>(Instance(form))) {
     target->SetFieldText(control, text);
   }
+}
+
+void WindowManager::SelectOption(std::string_view form, std::string_view option) {
+  if (auto* target = qobject_cast<FormWindow*>(Instance(form))) target->SelectOption(option);
 }
 
 bool WindowManager::TrialSucceeded(std::string_view form) const {
