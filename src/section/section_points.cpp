@@ -57,7 +57,7 @@ std::vector<SectionPoint> ParseSectionPoints(std::string_view text) {
     ++number;
     if (line.empty() || line.front() == '#') continue;
     const std::vector<std::string> cells = SplitCells(line);
-    const std::optional<double> station = cells.size() >= 1 ? CellNumber(cells[0]) : std::nullopt;
+    const std::optional<double> station = !cells.empty() ? CellNumber(cells[0]) : std::nullopt;
     const std::optional<double> elevation = cells.size() >= 2 ? CellNumber(cells[1]) : std::nullopt;
     if (station && elevation) {
       points.push_back({*station, *elevation});

@@ -89,7 +89,7 @@ QLineSeries* Series(QChart* chart, const char* name, const QPen& pen) {
 
 QString DecodeTextFile(const QByteArray& bytes) {
   QStringDecoder utf8(QStringDecoder::Utf8);
-  const QString text = utf8(bytes);
+  QString text = utf8(bytes);
   if (!utf8.hasError()) return text;
   QStringDecoder gbk("GBK");
   return gbk(bytes);
