@@ -462,13 +462,18 @@ void SectionWindow::Redraw() {
   wet_top_->clear();
   wet_bottom_->clear();
   surface_->clear();
-  if (show_water_) {
-    std::optional<SectionFlowAt> at;
+  std::optional<SectionFlow> flow;
+  if (show_water_ || show_rating_) {
     try {
-      at = Solved(SectionFlow(input), /*quiet=*/true);
+      flow.emplace(input);
     } catch (const SectionError& e) {
       status_->setText(Q(e.what()));
     }
+  }
+  // Once asked for, the level and the rating follow every edit.
+  if (flow && show_rating_) FillRating(*flow);
+  if (flow && show_water_) {
+    const std::optional<SectionFlowAt> at = Solved(*flow, /*quiet=*/true);
     if (at) {
       const double h = at->level;
       // The wet area lies between the level and the ground below it; where the ground stands
@@ -534,36 +539,41 @@ void SectionWindow::SolveLevel() {
 void SectionWindow::ShowRating() {
   try {
     const SectionFlow flow(Input());
-    const std::vector<SectionFlowAt> rows = flow.Rating(flow.RatingStep());
-    rating_table_->setRowCount(static_cast<int>(rows.size()));
-    QList<QPointF> curve;
-    for (int r = 0; r < rating_table_->rowCount(); ++r) {
-      const SectionFlowAt& at = rows[static_cast<std::size_t>(r)];
-      const double area = at.Area();
-      const QString cells[] = {Fixed(at.level), Fixed(area), Fixed(at.Width()), Fixed(at.q),
-                               area > 0 ? Fixed(at.q / area) : QString()};
-      for (int c = 0; c < 5; ++c) {
-        auto* item = new QTableWidgetItem(cells[c]);
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        rating_table_->setItem(r, c, item);
-      }
-      curve.append({at.q, at.level});
-    }
-    rating_curve_->replace(curve);
-    design_point_->clear();
-    if (show_water_) {
-      if (const std::optional<SectionFlowAt> at = Solved(flow, /*quiet=*/true)) {
-        design_point_->append(at->q, at->level);
-      }
-    }
-    discharge_axis_->setRange(0, std::max(1.0, rows.back().q));
-    discharge_axis_->applyNiceNumbers();
-    level_axis_->setRange(rows.front().level, rows.back().level);
-    level_axis_->applyNiceNumbers();
+    FillRating(flow);
+    show_rating_ = true;
     tabs_->setCurrentIndex(1);
   } catch (const SectionError& e) {
     ShowWarning(this, Q(kTitle), Q(e.what()));
   }
+}
+
+void SectionWindow::FillRating(const SectionFlow& flow) {
+  const std::vector<SectionFlowAt> rows = flow.Rating(flow.RatingStep());
+  rating_table_->setRowCount(static_cast<int>(rows.size()));
+  QList<QPointF> curve;
+  for (int r = 0; r < rating_table_->rowCount(); ++r) {
+    const SectionFlowAt& at = rows[static_cast<std::size_t>(r)];
+    const double area = at.Area();
+    const QString cells[] = {Fixed(at.level), Fixed(area), Fixed(at.Width()), Fixed(at.q),
+                             area > 0 ? Fixed(at.q / area) : QString()};
+    for (int c = 0; c < 5; ++c) {
+      auto* item = new QTableWidgetItem(cells[c]);
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      rating_table_->setItem(r, c, item);
+    }
+    curve.append({at.q, at.level});
+  }
+  rating_curve_->replace(curve);
+  design_point_->clear();
+  if (show_water_) {
+    if (const std::optional<SectionFlowAt> at = Solved(flow, /*quiet=*/true)) {
+      design_point_->append(at->q, at->level);
+    }
+  }
+  discharge_axis_->setRange(0, std::max(1.0, rows.back().q));
+  discharge_axis_->applyNiceNumbers();
+  level_axis_->setRange(rows.front().level, rows.back().level);
+  level_axis_->applyNiceNumbers();
 }
 
 void SectionWindow::HandOver() {

@@ -68,6 +68,7 @@ class SectionWindow : public QWidget {
   void ChooseFile();
   void ScheduleRedraw();
   void Redraw();
+  void FillRating(const SectionFlow& flow);
   std::optional<SectionFlowAt> Solved(const SectionFlow& flow, bool quiet);
   void ShowResult(const SectionFlowAt& at);
 
@@ -101,7 +102,8 @@ class SectionWindow : public QWidget {
   QValueAxis* level_axis_ = nullptr;
 
   QTimer redraw_timer_;
-  bool show_water_ = false;  // a level was asked for: keep drawing it as the section changes
+  bool show_water_ = false;   // a level was asked for: keep drawing it as the section changes
+  bool show_rating_ = false;  // likewise the stage–discharge table and curve
   int redraws_ = 0;
 };
 
