@@ -52,6 +52,9 @@ class SectionWindow : public QWidget {
   /// 填入设计水位估算: writes the solved trial into 设计水位估算 and opens it.
   void HandOver();
 
+  /// Draws the plot now from the table (and the level and rating, once asked for). Edits call it
+  /// through a throttle.
+  void Redraw();
   /// How many times the section plot was drawn: tests wait on it.
   int redraws() const { return redraws_; }
 
@@ -67,7 +70,6 @@ class SectionWindow : public QWidget {
   void DeleteRows();
   void ChooseFile();
   void ScheduleRedraw();
-  void Redraw();
   void FillRating(const SectionFlow& flow);
   std::optional<SectionFlowAt> Solved(const SectionFlow& flow, bool quiet);
   void ShowResult(const SectionFlowAt& at);
