@@ -241,7 +241,9 @@ void FormWindow::SelectOption(std::string_view control) {
 }
 
 void FormWindow::PressButton(std::string_view control) {
-  RunEffects(velmora::PressButton(description_, control, State()));
+  const Effects effects = velmora::PressButton(description_, control, State());
+  manager_.NotePress(description_.form, control, effects);
+  RunEffects(effects);
 }
 
 void FormWindow::RunEffects(const Effects& effects) {
