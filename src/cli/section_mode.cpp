@@ -9,7 +9,6 @@
 #include <ostream>
 #include <sstream>
 
-#include "common/number.h"
 #include "section/section_flow.h"
 #include "section/section_points.h"
 
@@ -127,10 +126,6 @@ int RunSectionMode(const std::vector<std::string>& args, std::ostream& out, std:
     return 0;
   } catch (const SectionError& e) {
     err << "velmora-calc: " << e.what() << '\n' << kSectionUsage;
-    return 2;
-  } catch (const ArithmeticFault& e) {
-    // Only numbers far beyond any river reach this: say so rather than print nonsense.
-    err << "velmora-calc: 断面数值超出计算范围（" << FaultDescription(e.kind()) << "）\n";
     return 2;
   }
 }

@@ -62,13 +62,18 @@ SectionFlowAt SectionFlow::At(double level) const {
   const std::array<PartGeometry, 3> parts = geometry_.At(level);
   SectionFlowAt at;
   at.level = level;
-  at.channel = Flow(parts[kChannel], channel_);
-  at.q = at.channel.q;
-  if (floodplain_) {
-    PartGeometry both = parts[kLeftFloodplain];
-    both += parts[kRightFloodplain];
-    at.floodplain = Flow(both, *floodplain_);
-    at.q += at.floodplain->q;
+  try {
+    at.channel = Flow(parts[kChannel], channel_);
+    at.q = at.channel.q;
+    if (floodplain_) {
+      PartGeometry both = parts[kLeftFloodplain];
+      both += parts[kRightFloodplain];
+      at.floodplain = Flow(both, *floodplain_);
+      at.q += at.floodplain->q;
+    }
+  } catch (const ArithmeticFault& fault) {
+    // Only numbers far beyond any river get here; say so instead of failing the window.
+    throw SectionError("断面数值超出计算范围：" + FaultDescription(fault.kind()));
   }
   return at;
 }

@@ -471,7 +471,13 @@ void SectionWindow::Redraw() {
     }
   }
   // Once asked for, the level and the rating follow every edit.
-  if (flow && show_rating_) FillRating(*flow);
+  if (flow && show_rating_) {
+    try {
+      FillRating(*flow);
+    } catch (const SectionError& e) {
+      status_->setText(Q(e.what()));
+    }
+  }
   if (flow && show_water_) {
     const std::optional<SectionFlowAt> at = Solved(*flow, /*quiet=*/true);
     if (at) {

@@ -115,6 +115,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "河槽糙率须大于0"},
         BadFlow{"NegativeSlope", With(false, [](SectionInput& in) { in.slope_channel = -0.5; }),
                 100, "河槽水面比降须大于0"},
+        // A fault inside the Manning computation becomes a message, not a crash of the window.
+        BadFlow{"NumbersBeyondRange",
+                With(false,
+                     [](SectionInput& in) {
+                       in.points = {{0, 1e307}, {1, -1e307}, {2, 1.5e307}};
+                     }),
+                100, "断面数值超出计算范围"},
         BadFlow{"SplitWithoutFloodplainSlope",
                 With(true, [](SectionInput& in) { in.slope_floodplain.reset(); }), 100,
                 "河滩水面比降未填"}),
