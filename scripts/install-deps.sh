@@ -7,10 +7,12 @@ if [[ $(id -u) -ne 0 ]]; then SUDO="sudo"; fi
 packages=(
   build-essential cmake
   qt6-base-dev libgl-dev
-  libboost-dev libbenchmark-dev
+  qt6-translations-l10n
+  libboost-dev
   qt6-charts-dev libqt6opengl6-dev  # Qt Charts' CMake config needs Qt6OpenGL's, which it does not pull in
   libgtest-dev
   nlohmann-json3-dev
+  libsimdjson-dev libbenchmark-dev
   fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
   locales
 )

@@ -30,5 +30,14 @@ fi
 section="FormSection:@data/sections/example_river.csv:SplitLeft=182:SplitRight=330:NChannel=0.03"
 section+=":SlopeChannel=0.6:NFloodplain=0.05:SlopeFloodplain=0.6:Qp=1733"
 "$tool" "$out" "$section:Solve>FormSection_Solve" "FormSection:Rating>FormSection_Rating" >/dev/null 2>&1
+# A 1366×768 laptop with a taskbar, at 100 % and at 125 %: what has to fit there.
+for scale in 100 125; do
+  dpi=$((96 * scale / 100))
+  echo "{\"screens\":[{\"name\":\"S\",\"x\":0,\"y\":0,\"width\":1366,\"height\":728,\"logicalDpi\":$dpi,\"dpr\":1}]}" >"$screen"
+  mkdir -p "$out/1366x768-$scale"
+  QT_QPA_PLATFORM="offscreen:configfile=$screen" \
+    "$tool" "$out/1366x768-$scale" Form37:ScrollHalf Form17:ScrollHalf Form19 Form2:Option1:Command1:Command4 >/dev/null 2>&1
+  rm -rf "$out/1366x768-$scale/report"
+done
 rm -rf "$out/report"
 ls "$out" | wc -l

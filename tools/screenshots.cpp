@@ -4,10 +4,11 @@
 //
 // Without forms it takes every window of the registry. FORM:Command1 presses that button first
 // (message boxes it raises are dismissed), so results show in the picture; FORM:Option1 turns an
-// option button on. For the surveyed-section window, FORM:@FILE imports points, FORM:CONTROL=TEXT
-// fills a field and FORM:BUTTON clicks a button; a target ending in ">NAME" is saved as NAME.png.
-// Windows a press brings up (the report viewer) are saved too, as
-// FORM_..._NAME.png. The report file goes to OUTDIR/report, never to the Documents folder.
+// option button on; FORM:ScrollHalf scrolls its table halfway down. For the surveyed-section
+// window, FORM:@FILE imports points, FORM:CONTROL=TEXT fills a field and FORM:BUTTON clicks a
+// button; a target ending in ">NAME" is saved as NAME.png. Windows a press brings up (the report
+// viewer) are saved too, as FORM_..._NAME.png. The report file goes to OUTDIR/report, never to
+// the Documents folder.
 //
 //   velmora-screenshots OUTDIR --write-failures
 //
@@ -26,6 +27,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTimer>
 #include <algorithm>
 #include <cerrno>
@@ -43,6 +46,7 @@
 #include "shell/report_file.h"
 #include "shell/section_window.h"
 #include "shell/text.h"
+#include "shell/translations.h"
 #include "shell/user_files.h"
 #include "shell/window_manager.h"
 
@@ -116,6 +120,7 @@ QPixmap FileMenuPicture(velmora::WindowManager& windows) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  velmora::InstallQtTranslations();
   velmora::InstallFonts();
   const QStringList args = QApplication::arguments();
   if (args.size() < 2) {
@@ -176,7 +181,14 @@ int main(int argc, char** argv) {
     const QWidgetList before = QApplication::topLevelWidgets();
     if (auto* form = qobject_cast<velmora::FormWindow*>(window)) {
       for (const QString& control : parts.mid(1)) {
-        if (auto* option = form->findChild<QRadioButton*>(control)) {
+        if (control == QStringLiteral("ScrollHalf")) {
+          // A long table halfway down, where its frozen headings matter.
+          if (auto* table = form->findChild<QTableView*>(QStringLiteral("Table"))) {
+            QCoreApplication::processEvents();
+            QScrollBar* bar = table->verticalScrollBar();
+            bar->setValue((bar->minimum() + bar->maximum()) / 2);
+          }
+        } else if (auto* option = form->findChild<QRadioButton*>(control)) {
           option->setChecked(true);
         } else {
           form->PressButton(velmora::U(control));

@@ -5,6 +5,7 @@
 #include "shell/fonts.h"
 #include "shell/pictures.h"
 #include "shell/project_session.h"
+#include "shell/translations.h"
 #include "shell/window_manager.h"
 
 int main(int argc, char** argv) {
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
   QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+  velmora::InstallQtTranslations();
   velmora::InstallFonts();
   QApplication::setWindowIcon(velmora::AppIcon());
 

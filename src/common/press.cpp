@@ -1,5 +1,6 @@
 #include "common/press.h"
 
+#include <algorithm>
 #include <cassert>
 #include <stdexcept>
 #include <type_traits>
@@ -19,7 +20,10 @@ FormState DefaultState(const Window& window) {
   return state;
 }
 
-Press::Press(const Window& window, const FormState& state) : window_(window), state_(state) {}
+Press::Press(const Window& window, const FormState& state) : window_(window), state_(state) {
+  // Room for a window's results, so that a press grows its list once at most.
+  effects_.reserve(16);
+}
 
 const Field& Press::RequireField(std::string_view control) const {
   const Field* field = FindField(window_, control);
@@ -31,12 +35,20 @@ const Field& Press::RequireField(std::string_view control) const {
 }
 
 std::string_view Press::Text(std::string_view control) const {
-  RequireField(control);
+  // A state holds only its window's fields, so a text found there needs no second look-up.
   const auto it = state_.fields.find(control);
-  return it == state_.fields.end() ? std::string_view() : std::string_view(it->second);
+  if (it != state_.fields.end()) return it->second;
+  RequireField(control);
+  return {};
 }
 
-Real Press::Read(std::string_view control) const { return CheckedReal(ValueOfText(Text(control))); }
+Real Press::Read(std::string_view control) const {
+  const std::string_view text = Text(control);
+  if (std::find(fields_read_.begin(), fields_read_.end(), control) == fields_read_.end()) {
+    fields_read_.emplace_back(control);
+  }
+  return CheckedReal(ValueOfText(text));
+}
 
 Single Press::ReadSingle(std::string_view control) const { return ToSingle(Read(control)); }
 
@@ -82,6 +94,11 @@ void Press::WriteReport(std::vector<std::string> lines) {
 void Press::ShowReport() { effects_.emplace_back(std::in_place_type<effect::ShowReport>); }
 
 Effects PressButton(const Window& window, std::string_view button, const FormState& state) {
+  return PressButtonTraced(window, button, state).effects;
+}
+
+TracedPress PressButtonTraced(const Window& window, std::string_view button,
+                              const FormState& state) {
   const Button* found = FindButton(window, button);
   if (found == nullptr) return {};
   Press press(window, state);
@@ -105,9 +122,9 @@ Effects PressButton(const Window& window, std::string_view button, const FormSta
   } catch (const ArithmeticFault& fault) {
     Effects effects = press.TakeEffects();
     effects.push_back(effect::Fault{fault.kind(), FaultDescription(fault.kind())});
-    return effects;
+    return {std::move(effects), press.FieldsRead()};
   }
-  return press.TakeEffects();
+  return {press.TakeEffects(), press.FieldsRead()};
 }
 
 FormState ApplyEffects(FormState state, const Effects& effects) {

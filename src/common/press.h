@@ -118,6 +118,8 @@ class Press {
   void ShowReport();
 
   Effects TakeEffects() { return std::move(effects_); }
+  /// The fields read as numbers so far, each once, in the order first read.
+  const std::vector<std::string>& FieldsRead() const { return fields_read_; }
 
  private:
   const Field& RequireField(std::string_view control) const;
@@ -125,10 +127,19 @@ class Press {
   const Window& window_;
   const FormState& state_;
   Effects effects_;
+  mutable std::vector<std::string> fields_read_;
 };
 
 /// Presses a button of a window in the given state. Unknown buttons give no effects.
 Effects PressButton(const Window& window, std::string_view button, const FormState& state);
+
+/// A press with the fields its handler read as numbers, in the order first read.
+struct TracedPress {
+  Effects effects;
+  std::vector<std::string> fields_read;
+};
+TracedPress PressButtonTraced(const Window& window, std::string_view button,
+                              const FormState& state);
 
 /// The window's own state after the effects: its field texts and `TrialSucceeded`.
 FormState ApplyEffects(FormState state, const Effects& effects);

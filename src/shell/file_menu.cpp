@@ -53,7 +53,7 @@ void FillRecent(QMenu* menu, ProjectSession& session) {
 
 QMenu* AddFileMenu(QMainWindow* window, ProjectSession& session) {
   QMenuBar* bar = window->menuBar();
-  auto* menu = new QMenu(QStringLiteral("文件"), bar);
+  auto* menu = new QMenu(QStringLiteral("文件(&F)"), bar);
   menu->setObjectName(QStringLiteral("文件"));
   menu->menuAction()->setObjectName(QStringLiteral("文件"));
   const QList<QAction*> existing = bar->actions();

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -13,7 +14,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/fault_explanation.h"
 #include "common/format_pattern.h"
+#include "common/range_warnings.h"
 #include "common/texts.h"
 #include "common/value_of_text.h"
 #include "shell/clickable_label.h"
@@ -21,6 +24,7 @@
 #include "shell/message_box.h"
 #include "shell/pictures.h"
 #include "shell/report_file.h"
+#include "shell/screen_fit.h"
 #include "shell/table_view.h"
 #include "shell/text.h"
 #include "shell/window_manager.h"
@@ -52,6 +56,40 @@ void ShowReading(QLineEdit* edit) {
   }
 }
 
+// A pale rose for an input outside the range its window's notes or tables advise.
+const QString kOutsideAdviceStyle =
+    QStringLiteral("QLineEdit { background-color: rgb(255, 226, 226); }");
+
+// Tints an input whose number lies outside the advised range and gives the advice in the
+// tooltip. Advice only: the press computes with the value. Text that is not wholly a number
+// keeps ShowReading's hint, which matters more.
+void ShowRangeAdvice(QLineEdit* edit, const Field& field) {
+  const std::string text = U(edit->text());
+  if (!IsPlainNumber(text)) return;
+  if (const std::optional<RangeWarning> warning = RangeWarningOf(field, text)) {
+    edit->setStyleSheet(kOutsideAdviceStyle);
+    edit->setToolTip(Q(warning->message));
+  }
+}
+
+// A Chinese input method types full-width digits and signs ("８５０", "１．５"); the calculation
+// reads ASCII ones, so they are turned into those as they are typed.
+QString HalfWidthNumber(QString text) {
+  for (QChar& c : text) {
+    const char16_t u = c.unicode();
+    if (u >= u'０' && u <= u'９') {
+      c = QChar(static_cast<char16_t>(u'0' + (u - u'０')));
+    } else if (u == u'．') {
+      c = QLatin1Char('.');
+    } else if (u == u'－') {
+      c = QLatin1Char('-');
+    } else if (u == u'＋') {
+      c = QLatin1Char('+');
+    }
+  }
+  return text;
+}
+
 }  // namespace
 
 FormWindow::FormWindow(const Window& description, WindowManager& manager)
@@ -64,14 +102,32 @@ FormWindow::FormWindow(const Window& description, WindowManager& manager)
     grid->addWidget(BuildBlock(block), block.place.row, block.place.column, block.place.row_span,
                     block.place.column_span);
   }
+  // Tab goes through the inputs in reading order before it reaches a button: a Space on "退出"
+  // would close the window with the entries in it.
+  QWidget* previous = nullptr;
+  for (const auto* chain : {&tab_inputs_, &tab_buttons_}) {
+    for (QWidget* widget : *chain) {
+      if (previous != nullptr) setTabOrder(previous, widget);
+      previous = widget;
+    }
+  }
+
   // Calculators, choice and information windows keep the size their controls need; tables and
   // documents may be resized.
   const bool fixed = description.kind != WindowKind::kReference;
   if (fixed) {
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    // A small screen, or a large scale, gets the same controls closer together.
+    if (sizeHint().height() > ScreenRoom(this).height()) {
+      grid->setSpacing(4);
+      grid->setContentsMargins(6, 6, 6, 6);
+      for (QGridLayout* inner : findChildren<QGridLayout*>()) {
+        if (inner != grid) inner->setVerticalSpacing(1);
+      }
+    }
   } else {
     // Open showing the whole content where the screen allows; a larger table scrolls.
-    const QSize room = screen()->availableGeometry().size() - QSize(40, 80);
+    const QSize room = ScreenRoom(this);
     QSize size = sizeHint();
     // A table taller than the screen gets a vertical scroll bar: leave room for it beside the
     // columns, or a horizontal one would follow.
@@ -130,9 +186,24 @@ void FormWindow::AddItem(const Item& item, QGridLayout* grid, int row, int colum
     edit->setMinimumWidth(kFieldWidth);
     if (field->role == FieldRole::kResult) {
       edit->setStyleSheet(kResultStyle);
+      // A result can be selected and copied, but Tab passes it by.
+      edit->setFocusPolicy(Qt::ClickFocus);
     } else {
       edit->setText(Q(field->default_text));
       connect(edit, &QLineEdit::textChanged, edit, [edit] { ShowReading(edit); });
+      if (field->range) {
+        connect(edit, &QLineEdit::textChanged, edit,
+                [edit, field] { ShowRangeAdvice(edit, *field); });
+        ShowRangeAdvice(edit, *field);
+      }
+      connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        const QString half = HalfWidthNumber(text);
+        if (half == text) return;
+        const int cursor = edit->cursorPosition();
+        edit->setText(half);
+        edit->setCursorPosition(cursor);
+      });
+      tab_inputs_.push_back(edit);
     }
     edit->setFont(FontFor(field->text_font, edit->font()));
     if (auto* buddy = qobject_cast<QLabel*>(label)) buddy->setBuddy(edit);
@@ -151,11 +222,13 @@ void FormWindow::AddItem(const Item& item, QGridLayout* grid, int row, int colum
     }
     const std::string control(button->control);
     connect(push, &QPushButton::clicked, this, [this, control] { PressButton(control); });
+    tab_buttons_.push_back(push);
     wide(push);
   } else if (const auto* option = std::get_if<Option>(&item)) {
     auto* radio = new QRadioButton(Q(option->caption));
     radio->setObjectName(Q(option->control));
     options_[std::string(option->control)] = radio;
+    tab_inputs_.push_back(radio);
     wide(radio);
   } else if (std::holds_alternative<Rule>(item)) {
     auto* rule = new QFrame;
@@ -163,9 +236,13 @@ void FormWindow::AddItem(const Item& item, QGridLayout* grid, int row, int colum
     rule->setFrameShadow(QFrame::Sunken);
     wide(rule);
   } else if (const auto* table = std::get_if<TableItem>(&item)) {
-    wide(CreateTableView(table->content()));
+    QWidget* view = CreateTableView(table->content());
+    tab_inputs_.push_back(view);
+    wide(view);
   } else if (const auto* document = std::get_if<DocumentItem>(&item)) {
-    wide(CreateDocumentView(document->rich_text));
+    QWidget* view = CreateDocumentView(document->rich_text);
+    tab_inputs_.push_back(view);
+    wide(view);
   } else if (const auto* picture = std::get_if<PictureItem>(&item)) {
     wide(CreatePicture(picture->name));
   } else if (const auto* list = std::get_if<ListItem>(&item)) {
@@ -177,6 +254,7 @@ void FormWindow::AddItem(const Item& item, QGridLayout* grid, int row, int colum
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setMinimumWidth(box->sizeHintForColumn(0) + 2 * box->frameWidth() + 12);
+    tab_inputs_.push_back(box);
     wide(box);
   }
 }
@@ -241,12 +319,62 @@ void FormWindow::SelectOption(std::string_view control) {
 }
 
 void FormWindow::PressButton(std::string_view control) {
-  const Effects effects = velmora::PressButton(description_, control, State());
+  const FormState state = State();
+  const Effects effects = velmora::PressButton(description_, control, state);
   manager_.NotePress(description_.form, control, effects);
-  RunEffects(effects);
+  std::string detail;
+  if (FaultOf(effects) != nullptr) {
+    if (const auto explanation = ExplainFault(description_, control, state)) {
+      detail = DescribeFault(description_, state, *explanation);
+    }
+  }
+  RunEffects(effects, detail);
 }
 
-void FormWindow::RunEffects(const Effects& effects) {
+std::string FormWindow::EnterButton() const {
+  std::vector<std::string> computes;
+  for (const Button* button : Buttons(description_)) {
+    if (std::holds_alternative<Handler>(button->action)) computes.emplace_back(button->control);
+  }
+  if (computes.empty()) return {};
+  std::string focused;
+  for (const auto& [control, edit] : fields_) {
+    if (edit == focusWidget()) focused = control;
+  }
+  if (focused.empty() || computes.size() == 1) return computes.front();
+  // The section the focus is in is the computation that reads the focused field; pressing is a
+  // pure function, so asking each costs nothing but the arithmetic.
+  const FormState state = State();
+  for (const std::string& button : computes) {
+    const std::vector<std::string> read =
+        PressButtonTraced(description_, button, state).fields_read;
+    if (std::find(read.begin(), read.end(), focused) != read.end()) return button;
+  }
+  return computes.front();
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  // Keys the focused control leaves alone come here.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (!enter || event->modifiers() & ~Qt::KeypadModifier ||
+      description_.kind != WindowKind::kCalculator) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  // A button with the focus takes Enter itself, as in a dialog.
+  if (auto* push = qobject_cast<QPushButton*>(focusWidget())) {
+    push->click();
+  } else if (const std::string button = EnterButton(); !button.empty()) {
+    PressButton(button);
+  }
+  event->accept();
+}
+
+void FormWindow::RunEffects(const Effects& effects, std::string_view fault_detail) {
   // A modal box runs the event loop; the window may be closed meanwhile.
   QPointer<FormWindow> self(this);
   for (const Effect& e : effects) {
@@ -273,7 +401,7 @@ void FormWindow::RunEffects(const Effects& effects) {
     } else if (std::holds_alternative<effect::ShowReport>(e)) {
       ShowReportFile(manager_, this);
     } else if (const auto* fault = std::get_if<effect::Fault>(&e)) {
-      ShowFault(this, fault->text);
+      ShowFault(this, fault->text, fault_detail);
     }
   }
 }

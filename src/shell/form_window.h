@@ -5,10 +5,12 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/press.h"
 #include "common/window.h"
 
+class QKeyEvent;
 class QLineEdit;
 class QRadioButton;
 class QGridLayout;
@@ -37,8 +39,15 @@ class FormWindow : public QWidget {
   /// Presses a button as a click on it would.
   void PressButton(std::string_view control);
 
-  /// Carries out the effects of a press in order.
-  void RunEffects(const Effects& effects);
+  /// Carries out the effects of a press in order; a fault's box adds `fault_detail`.
+  void RunEffects(const Effects& effects, std::string_view fault_detail = {});
+
+  /// The button Enter presses: a compute button, the one whose computation reads the field with
+  /// the focus, or the first. Empty for a window without one.
+  std::string EnterButton() const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   QWidget* BuildBlock(const Block& block);
@@ -50,6 +59,9 @@ class FormWindow : public QWidget {
   WindowManager& manager_;
   std::map<std::string, QLineEdit*, std::less<>> fields_;
   std::map<std::string, QRadioButton*, std::less<>> options_;
+  // Tab order: what the user fills in, in reading order, then the buttons.
+  std::vector<QWidget*> tab_inputs_;
+  std::vector<QWidget*> tab_buttons_;
 };
 
 }  // namespace velmora

@@ -4,7 +4,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <algorithm>
+#include <map>
 
+#include "common/texts.h"
+#include "shell/about.h"
 #include "shell/file_menu.h"
 #include "shell/fonts.h"
 #include "shell/text.h"
@@ -20,6 +23,16 @@ constexpr int kClientWidth = Pixels(5655);
 constexpr int kClientHeight = Pixels(3615);
 // Tops of the welcome line and of the title line.
 constexpr int kLabelTops[] = {Pixels(960), Pixels(1680)};
+
+// Access keys of the menu bar, shown after the caption as Chinese programs do: "帮助(H)".
+QString WithAccessKey(std::string_view control, std::string_view caption) {
+  static const std::map<std::string_view, char, std::less<>> keys{
+      {"流量计算", 'Q'}, {"桥孔设计", 'B'}, {"设计水位估算菜单", 'W'},
+      {"冲刷计算", 'S'}, {"帮助", 'H'},     {"退出", 'X'}};
+  const auto it = keys.find(control);
+  if (it == keys.end()) return Q(caption);
+  return Q(caption) + QStringLiteral("(&") + QLatin1Char(it->second) + QLatin1Char(')');
+}
 
 }  // namespace
 
@@ -48,16 +61,28 @@ MainWindow::MainWindow(const Window& description, WindowManager& manager) : mana
   AddFileMenu(this, manager_.project());
   for (const MenuItem& item : MainMenu()) {
     if (item.kind == MenuKind::kSubmenu) {
-      QMenu* menu = menuBar()->addMenu(Q(item.caption));
+      QMenu* menu = menuBar()->addMenu(WithAccessKey(item.control, item.caption));
       menu->setObjectName(Q(item.control));
       menu->menuAction()->setObjectName(Q(item.control));
       AddItems(menu, item.items);
     } else {
-      menuBar()->addAction(CommandAction(item, menuBar()));
+      QAction* action = CommandAction(item, menuBar());
+      action->setText(WithAccessKey(item.control, item.caption));
+      menuBar()->addAction(action);
     }
   }
+  AddAbout();
   // The menu bar must show every entry: widen the window beyond the client area if it needs.
   setMinimumWidth(std::max(kClientWidth, menuBar()->sizeHint().width()));
+}
+
+void MainWindow::AddAbout() {
+  // The program's own entry, after the help items of the design.
+  auto* help = menuBar()->findChild<QMenu*>(QStringLiteral("帮助"));
+  if (help == nullptr) return;
+  auto* about = help->addAction(Q(texts::kAboutMenu));
+  about->setObjectName(QStringLiteral("About"));
+  connect(about, &QAction::triggered, this, [this] { ShowAbout(this); });
 }
 
 QAction* MainWindow::CommandAction(const MenuItem& item, QObject* parent) {

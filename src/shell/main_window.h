@@ -21,6 +21,7 @@ class MainWindow : public QMainWindow {
  private:
   void AddItems(QMenu* menu, const std::vector<MenuItem>& items);
   QAction* CommandAction(const MenuItem& item, QObject* parent);
+  void AddAbout();
 
   WindowManager& manager_;
 };

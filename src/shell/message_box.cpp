@@ -26,9 +26,10 @@ QMessageBox::StandardButton ShowOkCancel(QWidget* parent, std::string_view title
              QMessageBox::Ok | QMessageBox::Cancel);
 }
 
-void ShowFault(QWidget* parent, std::string_view text) {
-  Run(QMessageBox::Critical, parent, Q(texts::kFaultTitle),
-      Q(texts::kFaultLead) + Q(text) + QStringLiteral("\n") + Q(texts::kFaultAdvice),
+void ShowFault(QWidget* parent, std::string_view text, std::string_view detail) {
+  QString message = Q(texts::kFaultLead) + Q(text) + QLatin1Char('\n');
+  if (!detail.empty()) message += Q(detail) + QLatin1Char('\n');
+  Run(QMessageBox::Critical, parent, Q(texts::kFaultTitle), message + Q(texts::kFaultAdvice),
       QMessageBox::Ok);
 }
 

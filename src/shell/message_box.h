@@ -14,8 +14,9 @@ void ShowHint(QWidget* parent, std::string_view title, std::string_view text);
 QMessageBox::StandardButton ShowOkCancel(QWidget* parent, std::string_view title,
                                          std::string_view text);
 
-/// The modal box of an abandoned press, titled "计算错误".
-void ShowFault(QWidget* parent, std::string_view text);
+/// The modal box of an abandoned press, titled "计算错误": the fault, then `detail` (which
+/// quantity could not be computed and which inputs it came from), then the advice.
+void ShowFault(QWidget* parent, std::string_view text, std::string_view detail = {});
 
 /// A modal warning with the given title, for failures outside the calculations.
 void ShowWarning(QWidget* parent, const QString& title, const QString& text);

@@ -8,6 +8,7 @@
 #include "common/texts.h"
 #include "shell/message_box.h"
 #include "shell/report_viewer.h"
+#include "shell/screen_fit.h"
 #include "shell/text.h"
 #include "shell/user_files.h"
 #include "shell/window_manager.h"
@@ -104,7 +105,10 @@ void ShowReportFile(WindowManager& manager, QWidget* parent) {
   }
   viewer->Show(path, bytes);
   if (viewer->isMinimized()) viewer->showNormal();
+  const bool first = !viewer->isVisible();
+  if (first) FitToScreen(viewer);
   viewer->show();
+  if (first) KeepOnScreen(viewer);
   viewer->raise();
   viewer->activateWindow();
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
@@ -54,6 +55,14 @@ ReportViewer::ReportViewer() : text_(new QPlainTextEdit) {
 
   const QFontMetrics metrics(text_->font());
   resize(metrics.horizontalAdvance(QLatin1Char('0')) * 80 + 40, metrics.lineSpacing() * 40);
+}
+
+void ReportViewer::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void ReportViewer::Show(const QString& path, const QByteArray& bytes) {

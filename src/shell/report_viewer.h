@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
 class QPlainTextEdit;
 
 namespace velmora {
@@ -20,6 +21,9 @@ class ReportViewer : public QWidget {
 
   /// Writes the bytes shown to another file; false with `error` set on failure.
   bool SaveCopy(const QString& target, QString* error) const;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void SaveAs();

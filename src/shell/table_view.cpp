@@ -7,10 +7,16 @@
 #include <QFontMetricsF>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QResizeEvent>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTextBrowser>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -35,6 +41,8 @@ constexpr int kLowerRole = Qt::UserRole + 1;  // text below the diagonal of a sp
 constexpr int kExportRole = Qt::UserRole + 2;
 
 const QColor kHeadingGround(0xE8, 0xEC, 0xF2);
+const QColor kHoverTint(0xFF, 0xE0, 0x80, 0x50);  // translucent, over either ground
+const QColor kUnfilledHatch(0xB0, 0xB0, 0xB0);
 
 // One position of the grid. Positions covered by a span stay empty.
 struct Entry {
@@ -42,8 +50,31 @@ struct Entry {
   QString lower;
   QString exported;
   CellRole role = CellRole::kData;
-  bool left = false;  // a wrapped data text reads better from the left
+  bool left = false;      // a wrapped data text reads better from the left
+  int point = -1;         // a number: where its fraction (the point on) starts in `text`
+  bool unfilled = false;  // an empty position of a row whose values are still to come
 };
+
+// "1.2×10－4" as the handbook prints a power of ten, written with a real superscript.
+QString WithSuperscripts(const QString& text) {
+  static const QRegularExpression power(QStringLiteral("×10([－-]?)([0-9]+)"));
+  static const QString digits = QStringLiteral("⁰¹²³⁴⁵⁶⁷⁸⁹");
+  QString out = text;
+  for (QRegularExpressionMatch m = power.match(out); m.hasMatch(); m = power.match(out)) {
+    QString exponent = m.captured(1).isEmpty() ? QString() : QStringLiteral("⁻");
+    for (const QChar c : m.captured(2)) exponent += digits[c.digitValue()];
+    out.replace(m.capturedStart(), m.capturedLength(), QStringLiteral("×10") + exponent);
+  }
+  return out;
+}
+
+// Where a plain decimal number's fraction starts, or -1 for any other text.
+int PointOf(const QString& text) {
+  static const QRegularExpression number(QStringLiteral("^-?[0-9]*(\\.[0-9]*)?$"));
+  if (text.isEmpty() || !number.match(text).hasMatch()) return -1;
+  const int point = static_cast<int>(text.indexOf(QLatin1Char('.')));
+  return point < 0 ? static_cast<int>(text.size()) : point;
+}
 
 class TableModel : public QAbstractTableModel {
  public:
@@ -52,11 +83,13 @@ class TableModel : public QAbstractTableModel {
     entries_.resize(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(columns_));
     for (const TableCell& cell : table.cells) {
       Entry& e = At(cell.row, cell.column);
-      e.text = Q(CellText(cell));
+      e.text = WithSuperscripts(Q(CellText(cell)));
       e.lower = Q(cell.lower);
       e.exported = Q(CellExportText(cell));
       e.role = cell.role;
+      if (cell.role == CellRole::kData && cell.column_span == 1) e.point = PointOf(e.text);
     }
+    MarkUnfilledRows(table);
     heading_font_ = base;
     heading_font_.setBold(true);
     title_font_ = heading_font_;
@@ -89,6 +122,8 @@ class TableModel : public QAbstractTableModel {
         return FontOf(e.role);
       case Qt::TextAlignmentRole:
         return static_cast<int>(AlignmentOf(e));
+      case Qt::ToolTipRole:
+        return e.unfilled ? Q(texts::kUnfilledRow) : QVariant();
       default:
         return {};
     }
@@ -107,6 +142,13 @@ class TableModel : public QAbstractTableModel {
     return Qt::AlignCenter;
   }
 
+  bool HasUnfilledRows() const { return has_unfilled_; }
+
+  // The widest whole part and the widest fraction of the numbers of each column, so that their
+  // points line up.
+  std::vector<int> whole_width;
+  std::vector<int> fraction_width;
+
   Entry& At(int row, int column) {
     return entries_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns_) +
                     static_cast<std::size_t>(column)];
@@ -117,46 +159,124 @@ class TableModel : public QAbstractTableModel {
   }
 
  private:
+  // A row that names a zone and holds no value yet: its values are still to be copied from the
+  // handbook.
+  void MarkUnfilledRows(const Table& table) {
+    for (int r = 0; r < rows_; ++r) {
+      bool names = false;
+      bool values = false;
+      bool empty = false;
+      for (int c = 1; c < columns_; ++c) {
+        const TableCell* cell = CellAt(table, r, c);
+        if (cell == nullptr) {
+          empty = true;
+        } else if (cell->role == CellRole::kHeading) {
+          names = true;
+        } else if (cell->role != CellRole::kData || !CellText(*cell).empty()) {
+          values = true;
+        }
+      }
+      if (!names || values || !empty) continue;
+      for (int c = 1; c < columns_; ++c) {
+        if (CellAt(table, r, c) == nullptr) At(r, c).unfilled = true;
+      }
+      has_unfilled_ = true;
+    }
+  }
+
   int rows_;
   int columns_;
+  bool has_unfilled_ = false;
   std::vector<Entry> entries_;
   QFont base_font_;
   QFont heading_font_;
   QFont title_font_;
 };
 
-// Paints every cell itself, with the same padding and wrapping that sized it.
+// Paints every cell itself, with the same padding and wrapping that sized it, for the view and
+// for its frozen panes.
 class CellDelegate : public QStyledItemDelegate {
  public:
-  using QStyledItemDelegate::QStyledItemDelegate;
+  CellDelegate(const TableView* view, const TableModel* model)
+      : QStyledItemDelegate(const_cast<TableView*>(view)), view_(view), model_(model) {}
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {
-    const auto role = static_cast<CellRole>(index.data(kRoleRole).toInt());
+    const Entry& e = model_->At(index.row(), index.column());
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     const QRect cell = option.rect;
     painter->save();
     if (selected) {
       painter->fillRect(cell, option.palette.brush(QPalette::Highlight));
-    } else if (role == CellRole::kHeading) {
-      painter->fillRect(cell, kHeadingGround);
+    } else {
+      if (e.role == CellRole::kHeading) painter->fillRect(cell, kHeadingGround);
+      if (e.unfilled) painter->fillRect(cell, QBrush(kUnfilledHatch, Qt::BDiagPattern));
+      if (Hovered(index) && e.role != CellRole::kTitle && e.role != CellRole::kNote) {
+        painter->fillRect(cell, kHoverTint);
+      }
     }
     painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->setFont(qvariant_cast<QFont>(index.data(Qt::FontRole)));
-    const QRect inner = cell.adjusted(kPadX, kPadY, -kPadX, -kPadY);
-    const QString text = index.data(Qt::DisplayRole).toString();
-    const QString lower = index.data(kLowerRole).toString();
-    if (!lower.isEmpty()) {
+    painter->setFont(model_->FontOf(e.role));
+    // A cell partly scrolled away, or under a frozen pane, shows its text in the part in view.
+    QRect room = cell;
+    const auto* pane = qobject_cast<const QAbstractItemView*>(option.widget);
+    if (pane != nullptr && view_->rowSpan(index.row(), index.column()) > 1) {
+      const QRect visible = Visible(pane, index);
+      QRect shown = cell;
+      shown.setTop(std::max(cell.top(), visible.top()));
+      shown.setBottom(std::min(cell.bottom(), visible.bottom()));
+      const QFontMetrics metrics(painter->font());
+      const int lines = static_cast<int>(e.text.count(QLatin1Char('\n'))) + 1;
+      if (shown.height() >= lines * metrics.lineSpacing() + 2 * kPadY) room = shown;
+    }
+    const QRect inner = room.adjusted(kPadX, kPadY, -kPadX, -kPadY);
+    if (!e.lower.isEmpty()) {
+      const QRect whole = cell.adjusted(kPadX, kPadY, -kPadX, -kPadY);
       painter->setRenderHint(QPainter::Antialiasing);
       painter->drawLine(cell.topLeft(), cell.bottomRight());
-      painter->drawText(inner, Qt::AlignRight | Qt::AlignTop, text);
-      painter->drawText(inner, Qt::AlignLeft | Qt::AlignBottom, lower);
+      painter->drawText(whole, Qt::AlignRight | Qt::AlignTop, e.text);
+      painter->drawText(whole, Qt::AlignLeft | Qt::AlignBottom, e.lower);
+    } else if (e.point >= 0 && !e.left) {
+      // Numbers line up on their points, the block of them centred in the column.
+      const int whole = model_->whole_width[std::size_t(index.column())];
+      const int fraction = model_->fraction_width[std::size_t(index.column())];
+      const int point = inner.left() + (inner.width() - whole - fraction) / 2 + whole;
+      painter->drawText(QRect(inner.left(), inner.top(), point - inner.left(), inner.height()),
+                        Qt::AlignRight | Qt::AlignVCenter, e.text.left(e.point));
+      painter->drawText(QRect(point, inner.top(), inner.right() - point + 1, inner.height()),
+                        Qt::AlignLeft | Qt::AlignVCenter, e.text.mid(e.point));
     } else {
-      const int align = index.data(Qt::TextAlignmentRole).toInt();
-      painter->drawText(inner, align | Qt::TextWordWrap, text);
+      painter->drawText(inner, static_cast<int>(TableModel::AlignmentOf(e)) | Qt::TextWordWrap,
+                        e.text);
     }
     painter->restore();
   }
+
+ private:
+  bool Hovered(const QModelIndex& index) const {
+    const int row = view_->HoveredRow();
+    const int column = view_->HoveredColumn();
+    const int r = index.row();
+    const int c = index.column();
+    return (row >= r && row < r + view_->rowSpan(r, c)) ||
+           (column >= c && column < c + view_->columnSpan(r, c));
+  }
+
+  // The part of a pane's viewport where this cell can be seen: the main view's and the panes'
+  // scrolling parts lie beyond the frozen rows and columns.
+  QRect Visible(const QAbstractItemView* pane, const QModelIndex& index) const {
+    QRect visible = pane->viewport()->rect();
+    int top = 0;
+    for (int r = 0; r < view_->FrozenRows(); ++r) top += view_->rowHeight(r);
+    int left = 0;
+    for (int c = 0; c < view_->FrozenColumns(); ++c) left += view_->columnWidth(c);
+    if (index.row() >= view_->FrozenRows()) visible.setTop(top);
+    if (index.column() >= view_->FrozenColumns()) visible.setLeft(left);
+    return visible;
+  }
+
+  const TableView* view_;
+  const TableModel* model_;
 };
 
 // Text is laid out in fractions of a pixel: round up, or the last character wraps.
@@ -256,6 +376,24 @@ void SizeSections(QTableView& view, TableModel& model, const Table& table) {
       [&](std::size_t i) { return std::pair(table.cells[i].column, table.cells[i].column_span); },
       wanted);
 
+  // Numbers aligned on their points need their widest whole part beside their widest fraction.
+  model.whole_width.assign(std::size_t(table.columns), 0);
+  model.fraction_width.assign(std::size_t(table.columns), 0);
+  for (std::size_t i = 0; i < count; ++i) {
+    const Entry& e = entry(i);
+    if (e.point < 0) continue;
+    const auto c = std::size_t(table.cells[i].column);
+    model.whole_width[c] =
+        std::max(model.whole_width[c], Whole(base.horizontalAdvance(e.text.left(e.point))));
+    model.fraction_width[c] =
+        std::max(model.fraction_width[c], Whole(base.horizontalAdvance(e.text.mid(e.point))));
+  }
+  for (std::size_t c = 0; c < widths.size(); ++c) {
+    if (model.whole_width[c] > 0) {
+      widths[c] = std::max(widths[c], model.whole_width[c] + model.fraction_width[c] + 2 * kPadX);
+    }
+  }
+
   // Data that wraps in a column reads from the left, all of that column alike.
   std::vector<bool> wraps(static_cast<std::size_t>(table.columns), false);
   for (std::size_t i = 0; i < count; ++i) {
@@ -327,7 +465,7 @@ TableView::TableView(const Table& table, QWidget* parent) : QTableView(parent) {
   setObjectName(QStringLiteral("Table"));
   auto* model = new TableModel(table, font(), this);
   setModel(model);
-  setItemDelegate(new CellDelegate(this));
+  setItemDelegate(new CellDelegate(this, model));
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -355,6 +493,147 @@ TableView::TableView(const Table& table, QWidget* parent) : QTableView(parent) {
   connect(copy, &QAction::triggered, this, &TableView::CopySelection);
   addAction(copy);
   setContextMenuPolicy(Qt::ActionsContextMenu);
+
+  // A table with rows still to be filled says so, and where to look, before its first row.
+  if (model->HasUnfilledRows()) {
+    for (const TableCell& cell : table.cells) {
+      if (cell.role != CellRole::kNote) continue;
+      top_notes_ << Q(cell.text);
+      setRowHidden(cell.row, true);
+    }
+    top_notes_ << Q(texts::kUnfilledNotice);
+  }
+
+  viewport()->setMouseTracking(true);
+  viewport()->installEventFilter(this);
+  // Heading rows: the leading rows without a value or a note in them.
+  while (frozen_rows_ < table.rows) {
+    bool heads = true;
+    for (int c = 0; c < table.columns && heads; ++c) {
+      const TableCell* cell = CellAt(table, frozen_rows_, c);
+      heads =
+          cell != nullptr && (cell->role == CellRole::kHeading || cell->role == CellRole::kTitle);
+    }
+    if (!heads) break;
+    ++frozen_rows_;
+  }
+  // A table of headings alone has nothing to scroll beneath them.
+  if (frozen_rows_ == table.rows) frozen_rows_ = 0;
+  frozen_columns_ = frozen_rows_ > 0 && table.columns > 2 ? 1 : 0;
+  if (frozen_rows_ > 0) top_ = AddFrozenPane(QStringLiteral("FrozenRows"));
+  if (frozen_columns_ > 0) left_ = AddFrozenPane(QStringLiteral("FrozenColumns"));
+  if (top_ && left_) corner_ = AddFrozenPane(QStringLiteral("FrozenCorner"));
+  PlaceFrozenPanes();
+}
+
+QTableView* TableView::AddFrozenPane(const QString& name) {
+  auto* pane = new QTableView(this);
+  pane->setObjectName(name);
+  pane->setModel(model());
+  pane->setSelectionModel(selectionModel());
+  pane->setItemDelegate(itemDelegate());
+  pane->setFocusPolicy(Qt::NoFocus);
+  pane->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  pane->setSelectionMode(selectionMode());
+  pane->setFrameShape(QFrame::NoFrame);
+  pane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  pane->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+  pane->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  pane->horizontalHeader()->hide();
+  pane->verticalHeader()->hide();
+  pane->horizontalHeader()->setMinimumSectionSize(1);
+  pane->verticalHeader()->setMinimumSectionSize(1);
+  for (int c = 0; c < model()->columnCount(); ++c) pane->setColumnWidth(c, columnWidth(c));
+  for (int r = 0; r < model()->rowCount(); ++r) {
+    pane->setRowHeight(r, rowHeight(r));
+    pane->setRowHidden(r, isRowHidden(r));
+    for (int c = 0; c < model()->columnCount(); ++c) {
+      if (rowSpan(r, c) > 1 || columnSpan(r, c) > 1)
+        pane->setSpan(r, c, rowSpan(r, c), columnSpan(r, c));
+    }
+  }
+  pane->addActions(actions());
+  pane->setContextMenuPolicy(Qt::ActionsContextMenu);
+  pane->viewport()->setMouseTracking(true);
+  pane->viewport()->installEventFilter(this);
+  // A pane lays itself out later than the view: follow the view once its range is known.
+  for (QScrollBar* bar : {pane->verticalScrollBar(), pane->horizontalScrollBar()}) {
+    connect(bar, &QScrollBar::rangeChanged, this, [this] { scrollContentsBy(0, 0); });
+    connect(bar, &QScrollBar::valueChanged, this, [this] { scrollContentsBy(0, 0); });
+  }
+  return pane;
+}
+
+void TableView::PlaceFrozenPanes() {
+  const QRect room = viewport()->geometry();
+  int height = 0;
+  for (int r = 0; r < frozen_rows_; ++r) height += rowHeight(r);
+  int width = 0;
+  for (int c = 0; c < frozen_columns_; ++c) width += columnWidth(c);
+  if (top_)
+    top_->setGeometry(room.left(), room.top(), room.width(), std::min(height, room.height()));
+  if (left_)
+    left_->setGeometry(room.left(), room.top(), std::min(width, room.width()), room.height());
+  if (corner_) {
+    corner_->setGeometry(room.left(), room.top(), std::min(width, room.width()),
+                         std::min(height, room.height()));
+    corner_->raise();
+  }
+  scrollContentsBy(0, 0);
+}
+
+void TableView::resizeEvent(QResizeEvent* event) {
+  QTableView::resizeEvent(event);
+  PlaceFrozenPanes();
+}
+
+void TableView::scrollContentsBy(int dx, int dy) {
+  QTableView::scrollContentsBy(dx, dy);
+  // Each pane follows the view in the one direction it scrolls, and stays put in the other.
+  if (top_) {
+    top_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    top_->verticalScrollBar()->setValue(0);
+  }
+  if (left_) {
+    left_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    left_->horizontalScrollBar()->setValue(0);
+  }
+  if (corner_) {
+    corner_->horizontalScrollBar()->setValue(0);
+    corner_->verticalScrollBar()->setValue(0);
+  }
+  // Texts kept in the visible part of their cells move with the scrolling.
+  for (QTableView* pane : {top_, left_, corner_}) {
+    if (pane) pane->viewport()->update();
+  }
+  if (dy != 0 || dx != 0) viewport()->update();
+}
+
+bool TableView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove) {
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(this), static_cast<QAbstractItemView*>(top_),
+          static_cast<QAbstractItemView*>(left_), static_cast<QAbstractItemView*>(corner_)}) {
+      if (view == nullptr || watched != view->viewport()) continue;
+      const QModelIndex index =
+          view->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+      Hover(index.isValid() ? index.row() : -1, index.isValid() ? index.column() : -1);
+    }
+  } else if (event->type() == QEvent::Leave) {
+    Hover(-1, -1);
+  }
+  return QTableView::eventFilter(watched, event);
+}
+
+void TableView::Hover(int row, int column) {
+  if (row == hovered_row_ && column == hovered_column_) return;
+  hovered_row_ = row;
+  hovered_column_ = column;
+  viewport()->update();
+  for (QTableView* pane : {top_, left_, corner_}) {
+    if (pane) pane->viewport()->update();
+  }
 }
 
 QString TableView::SelectedText() const {
@@ -407,7 +686,20 @@ void TableView::keyPressEvent(QKeyEvent* event) {
   QTableView::keyPressEvent(event);
 }
 
-QWidget* CreateTableView(const Table& table) { return new TableView(table); }
+QWidget* CreateTableView(const Table& table) {
+  auto* view = new TableView(table);
+  if (view->TopNotes().isEmpty()) return view;
+  auto* box = new QWidget;
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* notes = new QLabel(view->TopNotes().join(QLatin1Char('\n')));
+  notes->setObjectName(QStringLiteral("TopNotes"));
+  notes->setWordWrap(true);
+  notes->setMaximumWidth(view->maximumWidth());
+  layout->addWidget(notes);
+  layout->addWidget(view, 1);
+  return box;
+}
 
 QWidget* CreateDocumentView(std::string_view rich_text) {
   auto* view = new DocumentView;

@@ -10,6 +10,7 @@
 #include "shell/form_window.h"
 #include "shell/main_window.h"
 #include "shell/project_session.h"
+#include "shell/screen_fit.h"
 #include "shell/section_window.h"
 #include "shell/text.h"
 
@@ -79,7 +80,10 @@ QWidget* WindowManager::Open(std::string_view form) {
   QWidget* window = Instance(form);
   if (window == nullptr) return nullptr;
   if (window->isMinimized()) window->showNormal();
+  const bool first = !window->isVisible();
+  if (first) FitToScreen(window);
   window->show();
+  if (first) KeepOnScreen(window);
   window->raise();
   window->activateWindow();
   return window;

@@ -1,6 +1,6 @@
 #include "discharge/non_uniform_flow_flood_discharge.h"
 
-#include "press_rows.h"
+#include "tests/common/press_rows.h"
 
 namespace velmora {
 namespace {

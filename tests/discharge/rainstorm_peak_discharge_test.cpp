@@ -1,6 +1,6 @@
 #include "discharge/rainstorm_peak_discharge.h"
 
-#include "press_rows.h"
+#include "tests/common/press_rows.h"
 
 namespace velmora {
 namespace {

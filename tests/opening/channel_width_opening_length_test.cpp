@@ -4,42 +4,39 @@
 
 #include <cmath>
 
-#include "opening_case.h"
+#include "tests/common/press_rows.h"
 
 namespace velmora {
 namespace {
 
-class Form35Test : public testing::TestWithParam<OpeningCase> {};
+using namespace testing_rows;
 
-TEST_P(Form35Test, Compute) { ExpectCompute(Form35(), GetParam()); }
+class Form35Test : public testing::TestWithParam<PressCase> {};
+
+TEST_P(Form35Test, Compute) { ExpectPress(Form35(), GetParam()); }
 
 // Inputs: Qp, Qc, Bc, Kq, n3. Result: Lj.
 INSTANTIATE_TEST_SUITE_P(
     Table, Form35Test,
     testing::Values(
         // The worked example: the single 123.21953 shown with "####.###".
-        OpeningCase{"WorkedExample", {"1500", "1200", "120", "0.84", "0.9"}, {"123.22"}},
+        Ordered(Form35(), "WorkedExample", {"1500", "1200", "120", "0.84", "0.9"}, {"123.22"}),
         // Qp = Qc leaves Kq × Bc, whatever n3.
-        OpeningCase{"EqualDischarges", {"800", "800", "150", "0.95", "0.73"}, {"142.5"}},
+        Ordered(Form35(), "EqualDischarges", {"800", "800", "150", "0.95", "0.73"}, {"142.5"}),
         // A whole exponent takes a negative ratio: 0.84 × 1.25² × 120.
-        OpeningCase{"NegativeRatioWholeExponent", {"-1500", "1200", "120", "0.84", "2"}, {"157.5"}},
+        Ordered(Form35(), "NegativeRatioWholeExponent", {"-1500", "1200", "120", "0.84", "2"},
+                {"157.5"}),
         // The untouched window: Qc reads as 0.
-        OpeningCase{"AllEmpty", {"", "", "", "", ""}, {}, FaultKind::kDivisionByZero},
-        OpeningCase{"ZeroChannelDischarge",
-                    {"1500", "0", "120", "0.84", "0.9"},
-                    {},
-                    FaultKind::kDivisionByZero},
-        OpeningCase{"NegativeRatioFractionalExponent",
-                    {"-1500", "1200", "120", "0.84", "0.9"},
-                    {},
-                    FaultKind::kInvalidArgument},
-        OpeningCase{"ZeroRatioNegativeExponent",
-                    {"0", "1200", "120", "0.84", "-0.9"},
-                    {},
-                    FaultKind::kInvalidArgument},
-        OpeningCase{
-            "BeyondSingleRange", {"1e30", "1", "1e10", "1", "1"}, {}, FaultKind::kOverflow}),
-    CaseName);
+        Ordered(Form35(), "AllEmpty", {"", "", "", "", ""}, {}, FaultKind::kDivisionByZero),
+        Ordered(Form35(), "ZeroChannelDischarge", {"1500", "0", "120", "0.84", "0.9"}, {},
+                FaultKind::kDivisionByZero),
+        Ordered(Form35(), "NegativeRatioFractionalExponent",
+                {"-1500", "1200", "120", "0.84", "0.9"}, {}, FaultKind::kInvalidArgument),
+        Ordered(Form35(), "ZeroRatioNegativeExponent", {"0", "1200", "120", "0.84", "-0.9"}, {},
+                FaultKind::kInvalidArgument),
+        Ordered(Form35(), "BeyondSingleRange", {"1e30", "1", "1e10", "1", "1"}, {},
+                FaultKind::kOverflow)),
+    RowName);
 
 TEST(ChannelWidthOpeningLengthTest, ExponentIsHeldAsASingle) {
   // 0.9 as a single is 0.89999998; the power takes that value widened.

@@ -2,41 +2,42 @@
 
 #include <gtest/gtest.h>
 
-#include "opening_case.h"
+#include "tests/common/press_rows.h"
 
 namespace velmora {
 namespace {
 
-class Form36Test : public testing::TestWithParam<OpeningCase> {};
+using namespace testing_rows;
 
-TEST_P(Form36Test, Compute) { ExpectCompute(Form36(), GetParam()); }
+class Form36Test : public testing::TestWithParam<PressCase> {};
+
+TEST_P(Form36Test, Compute) { ExpectPress(Form36(), GetParam()); }
 
 // Inputs: Qp, Qc, Qt, qc. Result: Lj.
 INSTANTIATE_TEST_SUITE_P(
     Table, Form36Test,
     testing::Values(
         // The worked example: β = 1.3669510, Lj = 109.733.
-        OpeningCase{"WorkedExample", {"1500", "1200", "300", "10"}, {"109.733"}},
+        Ordered(Form36(), "WorkedExample", {"1500", "1200", "300", "10"}, {"109.733"}),
         // Qc = Qt gives β = 1.19: 1500 / 11.9 = 126.0504.
-        OpeningCase{"EqualChannelAndFloodplain", {"1500", "500", "500", "10"}, {"126.05"}},
+        Ordered(Form36(), "EqualChannelAndFloodplain", {"1500", "500", "500", "10"}, {"126.05"}),
         // The untouched window: Qt reads as 0 when β is formed.
-        OpeningCase{"AllEmpty", {"", "", "", ""}, {}, FaultKind::kDivisionByZero},
-        OpeningCase{
-            "NoFloodplainFlow", {"1500", "1200", "0", "10"}, {}, FaultKind::kDivisionByZero},
-        OpeningCase{
-            "NegativeRatio", {"1500", "-1200", "300", "10"}, {}, FaultKind::kInvalidArgument},
+        Ordered(Form36(), "AllEmpty", {"", "", "", ""}, {}, FaultKind::kDivisionByZero),
+        Ordered(Form36(), "NoFloodplainFlow", {"1500", "1200", "0", "10"}, {},
+                FaultKind::kDivisionByZero),
+        Ordered(Form36(), "NegativeRatio", {"1500", "-1200", "300", "10"}, {},
+                FaultKind::kInvalidArgument),
         // β × qc is zero when either is.
-        OpeningCase{
-            "ZeroUnitDischarge", {"1500", "1200", "300", "0"}, {}, FaultKind::kDivisionByZero},
-        OpeningCase{
-            "ZeroChannelDischarge", {"1500", "0", "300", "10"}, {}, FaultKind::kDivisionByZero},
+        Ordered(Form36(), "ZeroUnitDischarge", {"1500", "1200", "300", "0"}, {},
+                FaultKind::kDivisionByZero),
+        Ordered(Form36(), "ZeroChannelDischarge", {"1500", "0", "300", "10"}, {},
+                FaultKind::kDivisionByZero),
         // qc is read only after β: a fault of β comes before an unreadable qc.
-        OpeningCase{"BetaFaultsBeforeQcIsRead",
-                    {"1500", "1200", "0", "1e999"},
-                    {},
-                    FaultKind::kDivisionByZero},
-        OpeningCase{"UnreadableQc", {"1500", "1200", "300", "1e999"}, {}, FaultKind::kOverflow}),
-    CaseName);
+        Ordered(Form36(), "BetaFaultsBeforeQcIsRead", {"1500", "1200", "0", "1e999"}, {},
+                FaultKind::kDivisionByZero),
+        Ordered(Form36(), "UnreadableQc", {"1500", "1200", "300", "1e999"}, {},
+                FaultKind::kOverflow)),
+    RowName);
 
 TEST(UnitWidthOpeningLengthTest, WorkedExampleIntermediates) {
   const FlowDistribution flow = FlowDistributionCoefficient(1200, 300);

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "scour_test_support.h"
+#include "tests/common/press_rows.h"
 
 namespace velmora {
 namespace {
 
-using scour_test::PressCase;
+using namespace testing_rows;
 
 const std::vector<std::string> kResults{"Text14", "Text15", "Text16", "Text17", "Text18",
                                         "Text19", "Text20", "Text21", "Text22", "Text23"};
@@ -15,41 +15,101 @@ const char* const kAllKept = "kept kept kept kept kept kept kept kept kept kept"
 
 class Form3Test : public testing::TestWithParam<PressCase> {};
 
-TEST_P(Form3Test, Compute) { scour_test::CheckPress(form3(), GetParam(), kResults); }
+TEST_P(Form3Test, Compute) { ExpectPress(form3(), GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Form3Test,
     testing::Values(
         // The worked example of the window's defaults.
-        PressCase{"WorkedExample", "Command1", "",
-                  "5.179 1.682 6.86 4.76 2.1 3.746 2.211 5.956 3.856 2.1"},
+        PressCase{"WorkedExample",
+                  "Command1",
+                  {},
+                  Shown(kResults, "5.179 1.682 6.86 4.76 2.1 3.746 2.211 5.956 3.856 2.1")},
         // Vc = 0.3: V = 0.6095 < V0′ in 65-2, hb2 is taken as 0 and shown as "0"; pair 64-1/65-1
         // does not use Vc.
-        PressCase{"SlowChannelVelocity", "Command1", "Text2=0.3",
-                  "5.179 1.682 6.86 4.76 2.1 3.746 0 3.746 1.646 2.1"},
+        PressCase{"SlowChannelVelocity", "Command1", Typed("Text2=0.3"),
+                  Shown(kResults, "5.179 1.682 6.86 4.76 2.1 3.746 0 3.746 1.646 2.1")},
         // Qt1 = 300: Q2 = 1477.2695, hp2 = 3.2442674, hb2 = 2.0810255; pair 64-1/65-1 unchanged.
-        PressCase{"FloodplainShare", "Command1", "Text24=300",
-                  "5.179 1.682 6.86 4.76 2.1 3.244 2.081 5.325 3.225 2.1"},
+        PressCase{"FloodplainShare", "Command1", Typed("Text24=300"),
+                  Shown(kResults, "5.179 1.682 6.86 4.76 2.1 3.244 2.081 5.325 3.225 2.1")},
         // E = 0.05: V = 0.785 lies below V0′ = 1.208 in 65-1 (hand computation), so hb1 is taken
         // as 0 and the total is hp1 alone; pair 64-2/65-2 does not use E.
-        PressCase{"SlowGeneralScourVelocity", "Command1", "Text11=0.05",
-                  "28.546 . 28.546 26.446 2.1 3.746 2.211 5.956 3.856 2.1"},
+        PressCase{"SlowGeneralScourVelocity", "Command1", Typed("Text11=0.05"),
+                  Shown(kResults, "28.546 . 28.546 26.446 2.1 3.746 2.211 5.956 3.856 2.1")},
         // Faults leave all ten results as they were.
-        PressCase{"ZeroMu", "Command1", "Text7=0", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"ZeroBcj", "Command1", "Text5=", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"ZeroHcq", "Command1", "Text9=0", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"ZeroE", "Command1", "Text11=0", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"ZeroBcg", "Command1", "Text4=0", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"ZeroB1", "Command1", "Text12=0", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"LambdaOne", "Command1", "Text6=1", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"ZeroGrain", "Command1", "Text3=0", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"NoDischarge", "Command1", "Text1=0 Text24=0", kAllKept,
+        PressCase{"ZeroMu",
+                  "Command1",
+                  Typed("Text7=0"),
+                  Shown(kResults, kAllKept),
+                  {},
                   FaultKind::kDivisionByZero},
-        PressCase{"NegativeGrain", "Command1", "Text3=-1", kAllKept, FaultKind::kInvalidArgument},
-        PressCase{"NegativeDepthRatio", "Command1", "Text8=-2.1", kAllKept,
+        PressCase{"ZeroBcj",
+                  "Command1",
+                  Typed("Text5="),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"ZeroHcq",
+                  "Command1",
+                  Typed("Text9=0"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"ZeroE",
+                  "Command1",
+                  Typed("Text11=0"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"ZeroBcg",
+                  "Command1",
+                  Typed("Text4=0"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"ZeroB1",
+                  "Command1",
+                  Typed("Text12=0"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"LambdaOne",
+                  "Command1",
+                  Typed("Text6=1"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"ZeroGrain",
+                  "Command1",
+                  Typed("Text3=0"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"NoDischarge",
+                  "Command1",
+                  Typed("Text1=0 Text24=0"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"NegativeGrain",
+                  "Command1",
+                  Typed("Text3=-1"),
+                  Shown(kResults, kAllKept),
+                  {},
                   FaultKind::kInvalidArgument},
-        PressCase{"ShapeBeyondSingle", "Command1", "Text13=1e39", kAllKept, FaultKind::kOverflow}),
-    scour_test::CaseName);
+        PressCase{"NegativeDepthRatio",
+                  "Command1",
+                  Typed("Text8=-2.1"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kInvalidArgument},
+        PressCase{"ShapeBeyondSingle",
+                  "Command1",
+                  Typed("Text13=1e39"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kOverflow}),
+    RowName);
 
 // The default texts, in the order of the input struct.
 ChannelPierScourInput Defaults() {

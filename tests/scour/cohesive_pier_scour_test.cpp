@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "scour_test_support.h"
+#include "tests/common/press_rows.h"
 
 namespace velmora {
 namespace {
 
-using scour_test::PressCase;
+using namespace testing_rows;
 
 // Channel results, then floodplain results.
 const std::vector<std::string> kResults{"Text19", "Text20", "Text21", "Text25",
@@ -16,40 +16,89 @@ const char* const kAllKept = "kept kept kept kept kept kept kept kept";
 
 class Form1Test : public testing::TestWithParam<PressCase> {};
 
-TEST_P(Form1Test, Compute) { scour_test::CheckPress(form1(), GetParam(), kResults); }
+TEST_P(Form1Test, Compute) { ExpectPress(form1(), GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Form1Test,
     testing::Values(
         // The worked examples; each button leaves the other case's results alone.
-        PressCase{"ChannelWorkedExample", "Command1", "",
-                  "2.555 .41 2.965 1.735 kept kept kept kept"},
-        PressCase{"FloodplainWorkedExample", "Command2", "",
-                  "kept kept kept kept 3.477 .214 3.692 2.692"},
+        PressCase{"ChannelWorkedExample",
+                  "Command1",
+                  {},
+                  Shown(kResults, "2.555 .41 2.965 1.735 kept kept kept kept")},
+        PressCase{"FloodplainWorkedExample",
+                  "Command2",
+                  {},
+                  Shown(kResults, "kept kept kept kept 3.477 .214 3.692 2.692")},
         // No discharge: hp = 0, V = 0 (channel) or hp^0.1 = 0 (floodplain), so hb = 0 and the
         // total below the ground is minus the maximum depth.
-        PressCase{"ChannelNoDischarge", "Command1", "Text1=", ". . . -1.23 kept kept kept kept"},
-        PressCase{"FloodplainNoDischarge", "Command2", "Text10=", "kept kept kept kept . . . -1."},
+        PressCase{"ChannelNoDischarge", "Command1", Typed("Text1="),
+                  Shown(kResults, ". . . -1.23 kept kept kept kept")},
+        PressCase{"FloodplainNoDischarge", "Command2", Typed("Text10="),
+                  Shown(kResults, "kept kept kept kept . . . -1.")},
         // Faults leave the case's four results as they were.
-        PressCase{"ChannelZeroMu", "Command1", "Text5=0", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"ChannelZeroBcj", "Command1", "Text4=", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"ChannelZeroHcq", "Command1", "Text3=0", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"ChannelZeroGeneralIndex", "Command1", "Text6=0", kAllKept,
+        PressCase{"ChannelZeroMu",
+                  "Command1",
+                  Typed("Text5=0"),
+                  Shown(kResults, kAllKept),
+                  {},
                   FaultKind::kDivisionByZero},
-        PressCase{"ChannelZeroPierWidth", "Command1", "Text9=0", kAllKept,
+        PressCase{"ChannelZeroBcj",
+                  "Command1",
+                  Typed("Text4="),
+                  Shown(kResults, kAllKept),
+                  {},
                   FaultKind::kDivisionByZero},
-        PressCase{"ChannelNegativeAd", "Command1", "Text7=-1.432", kAllKept,
+        PressCase{"ChannelZeroHcq",
+                  "Command1",
+                  Typed("Text3=0"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"ChannelZeroGeneralIndex",
+                  "Command1",
+                  Typed("Text6=0"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"ChannelZeroPierWidth",
+                  "Command1",
+                  Typed("Text9=0"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"ChannelNegativeAd",
+                  "Command1",
+                  Typed("Text7=-1.432"),
+                  Shown(kResults, kAllKept),
+                  {},
                   FaultKind::kInvalidArgument},
-        PressCase{"ChannelNegativeDepthRatio", "Command1", "Text2=-1.23", kAllKept,
+        PressCase{"ChannelNegativeDepthRatio",
+                  "Command1",
+                  Typed("Text2=-1.23"),
+                  Shown(kResults, kAllKept),
+                  {},
                   FaultKind::kInvalidArgument},
-        PressCase{"FloodplainZeroLocalIndex", "Command2", "Text16=0", kAllKept,
+        PressCase{"FloodplainZeroLocalIndex",
+                  "Command2",
+                  Typed("Text16=0"),
+                  Shown(kResults, kAllKept),
+                  {},
                   FaultKind::kDivisionByZero},
         // The floodplain takes the formula with ILl^1.25, so a negative ILl fails.
-        PressCase{"FloodplainNegativeLocalIndex", "Command2", "Text16=-0.2", kAllKept,
+        PressCase{"FloodplainNegativeLocalIndex",
+                  "Command2",
+                  Typed("Text16=-0.2"),
+                  Shown(kResults, kAllKept),
+                  {},
                   FaultKind::kInvalidArgument},
-        PressCase{"FloodplainZeroBtj", "Command2", "Text13=0", kAllKept,
+        PressCase{"FloodplainZeroBtj",
+                  "Command2",
+                  Typed("Text13=0"),
+                  Shown(kResults, kAllKept),
+                  {},
                   FaultKind::kDivisionByZero}),
-    scour_test::CaseName);
+    RowName);
 
 // The default texts of each frame, in the order of the input structs.
 CohesiveChannelInput Channel() {

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "scour_test_support.h"
+#include "tests/common/press_rows.h"
 
 namespace velmora {
 namespace {
 
-using scour_test::PressCase;
+using namespace testing_rows;
 
 const std::vector<std::string> kResults{"Text14", "Text15", "Text16", "Text17", "Text18",
                                         "Text19", "Text20", "Text21", "Text22"};
@@ -17,41 +17,94 @@ const char* const kGeneralOnly = "4.899 2.899 2. kept kept kept kept kept kept";
 
 class Form19Test : public testing::TestWithParam<PressCase> {};
 
-TEST_P(Form19Test, Compute) { scour_test::CheckPress(Form19(), GetParam(), kResults); }
+TEST_P(Form19Test, Compute) { ExpectPress(Form19(), GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Form19Test,
     testing::Values(
         // The worked example: "一般冲刷计算" writes the general scour and empties the rest.
-        PressCase{"GeneralWorkedExample", "Command1", "", "4.899 2.899 2. _ _ _ _ _ _"},
-        PressCase{"TotalWorkedExample", "Command2", "",
-                  "4.899 2.899 2. 1.016 1.346 5.915 6.246 3.915 4.246"},
+        PressCase{
+            "GeneralWorkedExample", "Command1", {}, Shown(kResults, "4.899 2.899 2. _ _ _ _ _ _")},
+        PressCase{"TotalWorkedExample",
+                  "Command2",
+                  {},
+                  Shown(kResults, "4.899 2.899 2. 1.016 1.346 5.915 6.246 3.915 4.246")},
         // VH1 = 0.3: hp = 21.808, V = 0.5557 below both V0′; hb1 = −0.5767 and hb2 are taken as
         // 0, so both totals equal the general scour.
-        PressCase{"SlowSoilVelocity", "Command2", "Text7=0.3",
-                  "21.808 19.808 2. . . 21.808 21.808 19.808 19.808"},
+        PressCase{"SlowSoilVelocity", "Command2", Typed("Text7=0.3"),
+                  Shown(kResults, "21.808 19.808 2. . . 21.808 21.808 19.808 19.808")},
         // htm = 0: hp = 0; the total scour then fails at V0 / V = 0 / 0 after the early write.
-        PressCase{"GeneralNoDepth", "Command1", "Text5=", ". . . _ _ _ _ _ _"},
-        PressCase{"TotalNoDepth", "Command2", "Text5=", ". . . kept kept kept kept kept kept",
+        PressCase{"GeneralNoDepth", "Command1", Typed("Text5="),
+                  Shown(kResults, ". . . _ _ _ _ _ _")},
+        PressCase{"TotalNoDepth",
+                  "Command2",
+                  Typed("Text5="),
+                  Shown(kResults, ". . . kept kept kept kept kept kept"),
+                  {},
                   FaultKind::kDivisionByZero},
         // Local-scour inputs fail after the general scour is shown.
-        PressCase{"ZeroGrain", "Command2", "Text8=0", kGeneralOnly, FaultKind::kDivisionByZero},
-        PressCase{"NegativeGrain", "Command2", "Text8=-30", kGeneralOnly,
+        PressCase{"ZeroGrain",
+                  "Command2",
+                  Typed("Text8=0"),
+                  Shown(kResults, kGeneralOnly),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"NegativeGrain",
+                  "Command2",
+                  Typed("Text8=-30"),
+                  Shown(kResults, kGeneralOnly),
+                  {},
                   FaultKind::kInvalidArgument},
-        PressCase{"ZeroPierWidth", "Command2", "Text13=0", kGeneralOnly,
+        PressCase{"ZeroPierWidth",
+                  "Command2",
+                  Typed("Text13=0"),
+                  Shown(kResults, kGeneralOnly),
+                  {},
                   FaultKind::kDivisionByZero},
         // General-scour inputs fail before any field is written.
-        PressCase{"NoDischarges", "Command2", "Text2=0 Text3=0", kAllKept,
+        PressCase{"NoDischarges",
+                  "Command2",
+                  Typed("Text2=0 Text3=0"),
+                  Shown(kResults, kAllKept),
+                  {},
                   FaultKind::kDivisionByZero},
-        PressCase{"ZeroMu", "Command1", "Text23=0", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"ZeroBtj", "Command2", "Text4=0", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"ZeroHtq", "Command1", "Text6=0", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"ZeroVh1", "Command2", "Text7=0", kAllKept, FaultKind::kDivisionByZero},
-        PressCase{"NegativeDepthRatio", "Command2", "Text5=-2", kAllKept,
+        PressCase{"ZeroMu",
+                  "Command1",
+                  Typed("Text23=0"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"ZeroBtj",
+                  "Command2",
+                  Typed("Text4=0"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"ZeroHtq",
+                  "Command1",
+                  Typed("Text6=0"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"ZeroVh1",
+                  "Command2",
+                  Typed("Text7=0"),
+                  Shown(kResults, kAllKept),
+                  {},
+                  FaultKind::kDivisionByZero},
+        PressCase{"NegativeDepthRatio",
+                  "Command2",
+                  Typed("Text5=-2"),
+                  Shown(kResults, kAllKept),
+                  {},
                   FaultKind::kInvalidArgument},
-        PressCase{"NegativeDischarge", "Command1", "Text1=-400", kAllKept,
+        PressCase{"NegativeDischarge",
+                  "Command1",
+                  Typed("Text1=-400"),
+                  Shown(kResults, kAllKept),
+                  {},
                   FaultKind::kInvalidArgument}),
-    scour_test::CaseName);
+    RowName);
 
 // The default texts, in the order of the input struct.
 FloodplainGeneralInput Defaults() { return {400, 100, 300, 40, 2, 0.8, 1.8, ToSingle(0.95)}; }

@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +17,7 @@ using velmora::WindowManager;
 using velmora::testing::Click;
 using velmora::testing::Edit;
 using velmora::testing::ModalAnswerer;
+using velmora::testing::Settle;
 using velmora::testing::VisibleTopLevels;
 
 namespace {
@@ -35,6 +38,13 @@ const velmora::Window& ClickWindow() {
                                   .action = HintAction{"t", "double"}}}}},
   };
   return window;
+}
+
+// What an input method does when the user picks a text: commits it into the focused field.
+void Commit(QWidget* edit, const QString& text) {
+  QInputMethodEvent commit;
+  commit.setCommitString(text);
+  QApplication::sendEvent(edit, &commit);
 }
 
 }  // namespace
@@ -90,6 +100,73 @@ class FormWindowTest : public QObject {
     QVERIFY(form31_->isVisible());
   }
 
+  void faultBoxNamesTheQuantityAndTheInput() {
+    // The empty window: Q2 × (F1 / F2)^n divides by F2 read as 0; the other inputs being 0 stop
+    // nothing.
+    for (const char* control : {"Text1", "Text2", "Text3", "Text4"})
+      Edit(form31_, control)->clear();
+    answerer_.Expect(QStringLiteral("计算错误"),
+                     QStringLiteral("未能算出：水文计算断面的设计流量\n只改动其中一项即不再出错的"
+                                    "输入：水文站的汇水面积F2(km*2)（空白，按 0 计算；改为 1 时不再"
+                                    "出错）\n"));
+    Click(form31_, "Command1");
+    VELMORA_CHECK_BOXES(answerer_);
+  }
+
+  void enterComputesAndEscapeCloses() {
+    for (const auto& [control, text] : {std::pair("Text1", "120"), std::pair("Text2", "850"),
+                                        std::pair("Text3", "100"), std::pair("Text4", "0.6")}) {
+      Edit(form31_, control)->setText(QString::fromUtf8(text));
+    }
+    Edit(form31_, "Text2")->setFocus();
+    QTest::keyClick(Edit(form31_, "Text2"), Qt::Key_Return);
+    QCOMPARE(Edit(form31_, "Text5")->text(), QStringLiteral("948.261"));
+    QTest::keyClick(Edit(form31_, "Text2"), Qt::Key_Escape);
+    Settle();
+    QCOMPARE(manager_->Find("Form31"), nullptr);
+  }
+
+  void enterPressesTheComputationOfTheFocusedSection() {
+    // form1: the channel's inputs belong to 河槽冲刷计算, the floodplain's to 河滩冲刷计算.
+    auto* form1 = qobject_cast<FormWindow*>(manager_->Open("form1"));
+    Edit(form1, "Text13")->setFocus();
+    QCOMPARE(form1->EnterButton(), std::string("Command2"));
+    Edit(form1, "Text2")->setFocus();
+    QCOMPARE(form1->EnterButton(), std::string("Command1"));
+    // Form34: the shared area F goes to the first formula.
+    auto* form34 = qobject_cast<FormWindow*>(manager_->Open("Form34"));
+    Edit(form34, "Text10")->setFocus();
+    QCOMPARE(form34->EnterButton(), std::string("Command4"));
+    Edit(form34, "Text1")->setFocus();
+    QCOMPARE(form34->EnterButton(), std::string("Command3"));
+  }
+
+  void tabPassesTheInputsInOrderAndSkipsResults() {
+    // Form34: F, the five inputs of formula (一), the three of formula (二), then the buttons.
+    auto* form34 = qobject_cast<FormWindow*>(manager_->Open("Form34"));
+    QWidget* at = Edit(form34, "Text1");
+    QStringList order;
+    while (order.size() < 10) {
+      if (at->focusPolicy() & Qt::TabFocus) order << at->objectName();
+      at = at->nextInFocusChain();
+    }
+    QCOMPARE(order.join(QLatin1Char(' ')),
+             QStringLiteral("Text1 Text2 Text3 Text4 Text5 Text6 Text9 Text10 Text11 Command1"));
+  }
+
+  void fullWidthDigitsBecomeAscii() {
+    QLineEdit* edit = Edit(form31_, "Text2");
+    edit->clear();
+    Commit(edit, QStringLiteral("８５０"));
+    QCOMPARE(edit->text(), QStringLiteral("850"));
+    QVERIFY(edit->styleSheet().isEmpty());
+    edit->clear();
+    Commit(edit, QStringLiteral("－１．５，２"));
+    // The comma is no part of a number: it stays, and the field keeps its hint.
+    QCOMPARE(edit->text(), QStringLiteral("-1.5，2"));
+    QVERIFY(edit->toolTip().contains(QStringLiteral("将按 -1.5 计算")));
+  }
+
   void helpButtonShowsItsNote() {
     answerer_.Expect(QStringLiteral(" ^_^ 帮助"), QStringLiteral("可将水文站的实测最大洪水流量"));
     Click(form31_, "Command2");
@@ -106,6 +183,27 @@ class FormWindowTest : public QObject {
     QWidget* plain = form31_->findChild<QLabel*>(QStringLiteral("Label2"));
     QTest::mouseClick(plain, Qt::LeftButton);
     QTest::mouseDClick(plain, Qt::LeftButton);
+  }
+
+  void inputOutsideItsAdvisedRangeIsTinted() {
+    // The note of n advises 0.5 and above.
+    QLineEdit* edit = Edit(form31_, "Text4");
+    edit->setText(QStringLiteral("0.4"));
+    QVERIFY(edit->toolTip().contains(QStringLiteral("≥0.5")));
+    QVERIFY(edit->styleSheet().contains(QStringLiteral("rgb(255, 226, 226)")));
+    edit->setText(QStringLiteral("0.6"));
+    QVERIFY(edit->toolTip().isEmpty());
+    QVERIFY(edit->styleSheet().isEmpty());
+    // Text that is not wholly a number keeps its own hint.
+    edit->setText(QStringLiteral("0.4m"));
+    QVERIFY(edit->toolTip().contains(QStringLiteral("将按 0.4 计算")));
+    // Advice only: the press computes with the value.
+    edit->setText(QStringLiteral("0.4"));
+    Edit(form31_, "Text1")->setText(QStringLiteral("120"));
+    Edit(form31_, "Text2")->setText(QStringLiteral("850"));
+    Edit(form31_, "Text3")->setText(QStringLiteral("100"));
+    Click(form31_, "Command1");
+    QCOMPARE(Edit(form31_, "Text5")->text(), QStringLiteral("914.306"));
   }
 
   void inputThatIsNotWhollyANumberIsHinted() {

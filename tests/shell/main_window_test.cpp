@@ -3,12 +3,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "shell/fonts.h"
 #include "shell/main_window.h"
+#include "shell/translations.h"
 #include "shell/window_manager.h"
 #include "shell_fixture.h"
 
@@ -18,7 +21,7 @@ using velmora::testing::VisibleTopLevels;
 namespace {
 
 // The whole menu bar as the user meets it: kind, control name and caption, one per line.
-const char* const kMenuTree = R"(menu 文件 文件
+const char* const kMenuTree = R"(menu 文件 文件(&F)
   item 新建工程 新建工程
   item 打开工程 打开工程…
   menu 最近打开的工程 最近打开的工程
@@ -34,7 +37,7 @@ const char* const kMenuTree = R"(menu 文件 文件
   item 全部重新计算 全部重新计算
   sep 文件分隔3
   item 关闭工程 关闭工程
-menu 流量计算 流量计算
+menu 流量计算 流量计算(&Q)
   item 利用流域面积比拟法计算设计流量 利用流域面积比拟法计算设计流量
   sep bland1
   menu 利用历史洪水位推算设计流量 利用历史洪水位推算设计流量
@@ -45,16 +48,16 @@ menu 流量计算 流量计算
   sep bland3
   item 小流域暴雨洪峰流量计算 利用暴雨资料推算设计洪水流量
   sep blank4
-menu 桥孔设计 桥孔设计
+menu 桥孔设计 桥孔设计(&B)
   menu 桥孔长度的计算 桥孔长度的计算
     item 河槽宽度公式 河槽宽度公式
     item 单宽流量公式 单宽流量公式
     item 输沙平衡公式 输沙平衡公式
     item 基本河宽公式 基本河宽公式
-menu 设计水位估算菜单 设计水位估算
+menu 设计水位估算菜单 设计水位估算(&W)
   item 设计水位估算 设计水位估算
   item 实测断面水位计算 实测断面水位计算
-menu 冲刷计算 冲刷计算
+menu 冲刷计算 冲刷计算(&S)
   menu 非粘性土河床桥墩冲刷计算 非粘性土河床桥墩冲刷计算
     item 非粘性土河槽桥墩冲刷计算 河槽桥墩冲刷计算
     item 非粘性土河滩桥墩冲刷计算 河滩桥墩冲刷计算
@@ -67,7 +70,7 @@ menu 冲刷计算 冲刷计算
   sep bland8
   item 河流弯道凹岸的桥台冲刷深度 河流弯道凹岸的桥台冲刷深度
   sep blank9
-menu 帮助 帮助
+menu 帮助 帮助(&H)
   item 设计洪水频率标准 设计洪水频率标准
   sep blank10
   item 皮尔逊III型曲线的离均系数Φ值表 皮尔逊III型曲线的离均系数Φ值表
@@ -103,7 +106,8 @@ menu 帮助 帮助
   sep blank19
   item 作者简介 作者简介
   sep blank20
-item 退出 退出
+  item About 关于 Velmora(&A)
+item 退出 退出(&X)
 )";
 
 void Dump(const QList<QAction*>& actions, int depth, QString& out) {
@@ -136,6 +140,7 @@ class MainWindowTest : public QObject {
     velmora::InstallFonts();
     // No recent projects of the person running the tests.
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+    QVERIFY(velmora::InstallQtTranslations());
   }
 
   void init() {
@@ -152,6 +157,26 @@ class MainWindowTest : public QObject {
     QString tree;
     Dump(window->menuBar()->actions(), 0, tree);
     QCOMPARE(tree, QString::fromUtf8(kMenuTree));
+  }
+
+  void qtsOwnTextsAreChinese() {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("x"),
+                    QMessageBox::Ok | QMessageBox::Cancel | QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("取消"));
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), QStringLiteral("是(&Y)"));
+    QCOMPARE(box.button(QMessageBox::No)->text(), QStringLiteral("否(&N)"));
+  }
+
+  // Before the test of "退出": the application has been asked to exit after it, and a modal
+  // box would close at once.
+  void aboutNamesVersionLicenceAndLibraries() {
+    answerer_.Expect(QStringLiteral("关于 Velmora"), QStringLiteral("GPL-3.0-or-later"));
+    FindAction(main_, QStringLiteral("About"))->trigger();
+    VELMORA_CHECK_BOXES(answerer_);
+    const QString text = answerer_.seen().back().text;
+    QVERIFY(text.contains(QStringLiteral("Qt ") + QString::fromLatin1(qVersion())));
+    QVERIFY(text.contains(QStringLiteral("Boost")));
   }
 
   void welcomeTextAndSize() {

@@ -134,11 +134,39 @@ class TableViewTest : public QObject {
     QVERIFY(wide->horizontalScrollBar()->isVisible());
   }
 
+  // A long Kp table scrolled halfway keeps its heading rows on top and its first column beside
+  // the rows in view.
+  void headingsStayInViewWhileScrolling() {
+    TableView* view = ViewOf(QStringLiteral("Form37"));
+    QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+    // One heading row: P(%) across, Cv down.
+    QCOMPARE(view->FrozenRows(), 1);
+    QScrollBar* bar = view->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    bar->setValue(bar->maximum() / 2);
+    QCoreApplication::processEvents();
+    auto* top = view->findChild<QTableView*>(QStringLiteral("FrozenRows"));
+    auto* left = view->findChild<QTableView*>(QStringLiteral("FrozenColumns"));
+    QVERIFY(top && left && top->isVisible() && left->isVisible());
+    QCOMPARE(top->geometry().top(), view->viewport()->geometry().top());
+    QCOMPARE(top->rowAt(0), 0);
+    QCOMPARE(top->height(), view->rowHeight(0));
+    // Beneath the headings, the first column shows the rows the view shows.
+    const int below = top->height() + 5;
+    QVERIFY(view->rowAt(below) > 10);
+    QCOMPARE(left->rowAt(below), view->rowAt(below));
+  }
+
  private:
   static void CheckTextsFit(TableView* view, const velmora::Table& table, std::string_view name) {
     for (const velmora::TableCell& cell : table.cells) {
       if (!cell.lower.empty()) continue;
       const QModelIndex index = view->model()->index(cell.row, cell.column);
+      // A note shown above the table instead of in its row.
+      if (view->isRowHidden(cell.row)) {
+        QVERIFY2(view->TopNotes().contains(index.data().toString()), qPrintable(velmora::Q(name)));
+        continue;
+      }
       // The cell as painted (its rectangle leaves out the grid line), less the padding.
       const QRectF inner =
           QRectF(view->visualRect(index))

@@ -69,19 +69,20 @@ TEST(DesignWaterLevelEstimateTest, WorkedExample) {
       std::find_if(effects.begin(), effects.end(),
                    [](const Effect& e) { return std::holds_alternative<effect::Message>(e); }) -
       effects.begin();
-  ASSERT_LT(box + 9, effects.size());
+  ASSERT_LT(box + 12, effects.size());
   EXPECT_EQ(std::get<effect::Message>(effects[box]),
             (effect::Message{"^_^ 提示", "恭喜！估算成功,设计流量和计算流量的偏差是(%):-2.474197",
                              /*ok_cancel=*/true}));
   const std::vector<effect::SetOtherField> writes = {
       {"form3", "Text1", "1775.878"}, {"form3", "Text2", "3.052"}, {"form3", "Text4", "738.58"},
       {"form3", "Text8", "2.1"},      {"form3", "Text9", ".788"},  {"form1", "Text1", "1775.878"},
-      {"form1", "Text2", "2.1"},      {"form1", "Text3", ".788"}};
+      {"form1", "Text2", "2.1"},      {"form1", "Text3", ".788"},  {"form1", "Text10", ""},
+      {"form1", "Text11", ""},        {"form1", "Text12", ""}};
   for (std::size_t i = 0; i < writes.size(); ++i) {
     EXPECT_EQ(std::get<effect::SetOtherField>(effects[box + 1 + i]), writes[i]);
   }
-  EXPECT_EQ(std::get<effect::WriteReport>(effects[box + 9]).lines.size(), 23U);
-  EXPECT_EQ(effects.size(), box + 10);
+  EXPECT_EQ(std::get<effect::WriteReport>(effects[box + 12]).lines.size(), 23U);
+  EXPECT_EQ(effects.size(), box + 13);
 }
 
 struct BandCase {
