@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   qt6-translations-l10n
   libboost-dev
+  qt6-charts-dev libqt6opengl6-dev  # Qt Charts' CMake config needs Qt6OpenGL's, which it does not pull in
   libgtest-dev
   nlohmann-json3-dev
   libsimdjson-dev libbenchmark-dev

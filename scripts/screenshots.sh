@@ -26,6 +26,10 @@ if [[ $(id -u) == 0 ]] && command -v setpriv >/dev/null; then
 fi
 # Projects: the 文件 menu and the project information.
 "$tool" "$out" FileMenu ProjectInfo >/dev/null 2>&1
+# The surveyed-section window with a river section, its design level and its rating curve.
+section="FormSection:@data/sections/example_river.csv:SplitLeft=182:SplitRight=330:NChannel=0.03"
+section+=":SlopeChannel=0.6:NFloodplain=0.05:SlopeFloodplain=0.6:Qp=1733"
+"$tool" "$out" "$section:Solve>FormSection_Solve" "FormSection:Rating>FormSection_Rating" >/dev/null 2>&1
 # A 1366×768 laptop with a taskbar, at 100 % and at 125 %: what has to fit there.
 for scale in 100 125; do
   dpi=$((96 * scale / 100))

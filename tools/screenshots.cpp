@@ -4,9 +4,11 @@
 //
 // Without forms it takes every window of the registry. FORM:Command1 presses that button first
 // (message boxes it raises are dismissed), so results show in the picture; FORM:Option1 turns an
-// option button on; FORM:ScrollHalf scrolls its table halfway down. Windows a press brings up (the
-// report viewer) are saved too, as FORM_..._NAME.png. The report file goes to OUTDIR/report, never
-// to the Documents folder.
+// option button on; FORM:ScrollHalf scrolls its table halfway down. For the surveyed-section
+// window, FORM:@FILE imports points, FORM:CONTROL=TEXT fills a field and FORM:BUTTON clicks a
+// button; a target ending in ">NAME" is saved as NAME.png. Windows a press brings up (the report
+// viewer) are saved too, as FORM_..._NAME.png. The report file goes to OUTDIR/report, never to
+// the Documents folder.
 //
 //   velmora-screenshots OUTDIR --write-failures
 //
@@ -16,11 +18,14 @@
 // FileMenu and ProjectInfo are the main window with its 文件 menu open and the 工程信息 dialog.
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTableView>
@@ -39,6 +44,7 @@
 #include "shell/project_info_dialog.h"
 #include "shell/project_session.h"
 #include "shell/report_file.h"
+#include "shell/section_window.h"
 #include "shell/text.h"
 #include "shell/translations.h"
 #include "shell/user_files.h"
@@ -146,7 +152,12 @@ int main(int argc, char** argv) {
   }
   velmora::WindowManager windows;
   int status = 0;
-  for (const QString& target : targets) {
+  for (QString target : targets) {
+    QString name;
+    if (const qsizetype arrow = target.indexOf(QLatin1Char('>')); arrow >= 0) {
+      name = target.mid(arrow + 1);
+      target.truncate(arrow);
+    }
     if (target == QStringLiteral("FileMenu") || target == QStringLiteral("ProjectInfo")) {
       const QString file = out.filePath(target + QStringLiteral(".png"));
       if (target == QStringLiteral("FileMenu")) {
@@ -184,8 +195,27 @@ int main(int argc, char** argv) {
         }
       }
     }
+    if (auto* section = qobject_cast<velmora::SectionWindow*>(window)) {
+      window->resize(1280, 760);
+      for (const QString& step : parts.mid(1)) {
+        const qsizetype eq = step.indexOf(QLatin1Char('='));
+        if (step.startsWith(QLatin1Char('@'))) {
+          section->Import(step.mid(1));
+        } else if (eq > 0) {
+          if (auto* edit = section->findChild<QLineEdit*>(step.left(eq)))
+            edit->setText(step.mid(eq + 1));
+        } else if (auto* button = section->findChild<QPushButton*>(step)) {
+          button->click();
+        }
+      }
+      // Let the throttled plot catch up with the last edit.
+      QEventLoop wait;
+      QTimer::singleShot(300, &wait, &QEventLoop::quit);
+      wait.exec();
+    }
     QCoreApplication::processEvents();
-    const QString base = QString(target).replace(QLatin1Char(':'), QLatin1Char('_'));
+    const QString base =
+        name.isEmpty() ? QString(target).replace(QLatin1Char(':'), QLatin1Char('_')) : name;
     const QString file = out.filePath(base + QStringLiteral(".png"));
     window->grab().save(file);
     std::printf("%s\n", qPrintable(file));

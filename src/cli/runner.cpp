@@ -14,6 +14,7 @@
 #include "cli/json.h"
 #include "cli/press_json.h"
 #include "cli/project_mode.h"
+#include "cli/section_mode.h"
 #include "common/press.h"
 #include "common/registry.h"
 
@@ -245,6 +246,9 @@ int CheckOutput(int status, std::ostream& out, std::ostream& err) {
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err, bool err_is_terminal) {
+  if (!args.empty() && args[0] == "--section") {
+    return CheckOutput(RunSectionMode(args, out, err), out, err);
+  }
   int status = 0;
   try {
     status = RunMode(args, in, out, err, err_is_terminal);

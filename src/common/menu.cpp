@@ -49,7 +49,11 @@ const std::vector<MenuItem>& MainMenu() {
                               Command("基本河宽公式", "基本河宽公式", "Form46"),
                           }),
               }),
-      Command("设计水位估算", "设计水位估算", "Form2"),
+      Submenu("设计水位估算菜单", "设计水位估算",
+              {
+                  Command("设计水位估算", "设计水位估算", "Form2"),
+                  Command("实测断面水位计算", "实测断面水位计算", kSectionForm),
+              }),
       Submenu("冲刷计算", "冲刷计算",
               {
                   Submenu("非粘性土河床桥墩冲刷计算", "非粘性土河床桥墩冲刷计算",

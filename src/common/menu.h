@@ -21,6 +21,10 @@ struct MenuItem {
   std::vector<MenuItem> items;
 };
 
+/// The surveyed-section window: a shell window of its own, not built from a description, so it
+/// has no entry in the registry.
+inline constexpr std::string_view kSectionForm = "FormSection";
+
 /// The top-level entries of the menu bar, left to right.
 const std::vector<MenuItem>& MainMenu();
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "book/chapter.h"
+#include "common/manning.h"
 #include "common/press.h"
 
 namespace velmora {
@@ -16,19 +17,9 @@ ManningPart UniformFlowPart(Real area, Real perimeter, Real roughness, Single sl
 void UniformFlowPart(Real area, Real perimeter, Real roughness, Single slope_per_mille,
                      ManningPart& part) {
   part.radius = area / perimeter;
-  const Real e = 2.0 / 3.0;
-  const Real h = 1.0 / 2.0;
-  part.slope_root = Pow(slope_per_mille / 1000.0, h);
-  // A roughness above 1 can only be 1/n: natural channels have n of a few hundredths.
-  part.inverse = roughness > 1.0;
-  if (part.inverse) {
-    const Real power = Pow(part.radius, e);
-    part.velocity = (roughness * power) * part.slope_root;
-  } else {
-    const Real inverse = 1.0 / roughness;
-    const Real power = Pow(part.radius, e);
-    part.velocity = (inverse * power) * part.slope_root;
-  }
+  part.slope_root = SlopeRoot(slope_per_mille);
+  part.inverse = RoughnessIsInverse(roughness);
+  part.velocity = ManningVelocity(InverseRoughness(roughness), part.radius, part.slope_root);
 }
 
 UniformFlowResult UniformFlowFloodDischarge(Real ac, Real chi_c, Real nc, Single ic, Real at,

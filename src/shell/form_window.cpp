@@ -313,6 +313,11 @@ QString FormWindow::FieldText(std::string_view control) const {
   return it == fields_.end() ? QString() : it->second->text();
 }
 
+void FormWindow::SelectOption(std::string_view control) {
+  const auto it = options_.find(control);
+  if (it != options_.end()) it->second->setChecked(true);
+}
+
 void FormWindow::PressButton(std::string_view control) {
   const FormState state = State();
   const Effects effects = velmora::PressButton(description_, control, state);

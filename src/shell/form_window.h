@@ -33,6 +33,8 @@ class FormWindow : public QWidget {
 
   void SetFieldText(std::string_view control, const QString& text);
   QString FieldText(std::string_view control) const;
+  /// Turns on the option button with this control name (the others of its group go off).
+  void SelectOption(std::string_view control);
 
   /// Presses a button as a click on it would.
   void PressButton(std::string_view control);

@@ -27,7 +27,7 @@ constexpr int kLabelTops[] = {Pixels(960), Pixels(1680)};
 // Access keys of the menu bar, shown after the caption as Chinese programs do: "帮助(H)".
 QString WithAccessKey(std::string_view control, std::string_view caption) {
   static const std::map<std::string_view, char, std::less<>> keys{
-      {"流量计算", 'Q'}, {"桥孔设计", 'B'}, {"设计水位估算", 'W'},
+      {"流量计算", 'Q'}, {"桥孔设计", 'B'}, {"设计水位估算菜单", 'W'},
       {"冲刷计算", 'S'}, {"帮助", 'H'},     {"退出", 'X'}};
   const auto it = keys.find(control);
   if (it == keys.end()) return Q(caption);

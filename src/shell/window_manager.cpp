@@ -4,12 +4,14 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "common/menu.h"
 #include "common/registry.h"
 #include "project/recalculate.h"
 #include "shell/form_window.h"
 #include "shell/main_window.h"
 #include "shell/project_session.h"
 #include "shell/screen_fit.h"
+#include "shell/section_window.h"
 #include "shell/text.h"
 
 namespace velmora {
@@ -30,6 +32,11 @@ bool IsCalculator(const QWidget* widget) {
 }  // namespace
 
 QWidget* WindowManager::Create(std::string_view form) {
+  if (form == kSectionForm) {
+    QWidget* widget = new SectionWindow(*this);
+    Adopt(form, widget);
+    return widget;
+  }
   const Window* description = FindWindow(form);
   if (description == nullptr) return nullptr;
   QWidget* widget = nullptr;
@@ -86,6 +93,10 @@ void WindowManager::SetField(std::string_view form, std::string_view control, co
   if (auto* target = qobject_cast<FormWindow*>(Instance(form))) {
     target->SetFieldText(control, text);
   }
+}
+
+void WindowManager::SelectOption(std::string_view form, std::string_view option) {
+  if (auto* target = qobject_cast<FormWindow*>(Instance(form))) target->SelectOption(option);
 }
 
 bool WindowManager::TrialSucceeded(std::string_view form) const {

@@ -46,6 +46,9 @@ class WindowManager : public QObject {
   /// Writes a field of another window, creating that window hidden when needed.
   void SetField(std::string_view form, std::string_view control, const QString& text);
 
+  /// Turns on an option button of another window, creating that window hidden when needed.
+  void SelectOption(std::string_view form, std::string_view option);
+
   /// The value a form keeps beside its fields; it outlives the form's instances.
   bool TrialSucceeded(std::string_view form) const;
   void SetTrialSucceeded(std::string_view form, bool value);

@@ -6,6 +6,7 @@
 #include "book/chapter.h"
 
 #include "common/format_pattern.h"
+#include "common/manning.h"
 #include "common/press.h"
 #include "waterlevel/design_water_level_report.h"
 
@@ -20,10 +21,9 @@ SubSectionFlow ManningFlow(Real area, Real perimeter, Real width, Real roughness
 void ManningFlow(Real area, Real perimeter, Real width, Real roughness, Single slope,
                  SubSectionFlow& f) {
   f.r = area / perimeter;
-  // A roughness above 1 can only be 1/n; exactly 1 counts as n.
-  f.entered_inverse = roughness > 1.0;
-  f.k = f.entered_inverse ? roughness : 1.0 / roughness;
-  f.v = f.k * Pow(f.r, 2.0 / 3.0) * Pow(slope / 1000.0, 1.0 / 2.0);
+  f.entered_inverse = RoughnessIsInverse(roughness);
+  f.k = InverseRoughness(roughness);
+  f.v = ManningVelocity(f.k, f.r, SlopeRoot(slope));
   f.q = area * f.v;
   f.hj = ToSingle(area / width);
 }
