@@ -135,11 +135,11 @@ std::string Exponential(const Decimal& d) {
   return text + buffer.data();
 }
 
-std::string General(double value, int significant) {
+std::string General(double value, int significant, bool exponent_allowed) {
   Decimal d = RoundSignificant(value, significant);
   if (d.digits.empty()) return "0";
   const int magnitude = d.exponent + static_cast<int>(d.digits.size());  // digits before the point
-  if (magnitude > significant || magnitude < -4) return Exponential(d);
+  if (exponent_allowed && (magnitude > significant || magnitude < -4)) return Exponential(d);
   std::string text = d.negative ? "-" : "";
   if (magnitude <= 0) {
     text += "0.";
@@ -165,7 +165,8 @@ std::string FormatPattern(Single value, std::string_view pattern) {
   return PatternText(RoundSignificant(value.value(), 7), pattern);
 }
 
-std::string GeneralText(Real value) { return General(value.value(), 15); }
-std::string GeneralText(Single value) { return General(value.value(), 7); }
+std::string GeneralText(Real value) { return General(value.value(), 15, true); }
+std::string GeneralText(Single value) { return General(value.value(), 7, true); }
+std::string DecimalText(Single value) { return General(value.value(), 7, false); }
 
 }  // namespace velmora

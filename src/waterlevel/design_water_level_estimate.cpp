@@ -127,7 +127,7 @@ void Compute(Press& press) {
     for (const char* control : {"Text18", "Text19", "Text20", "Text21"}) press.Set(control, "");
   }
   press.SetTrialSucceeded(true);
-  press.Message("^_^ 提示", "恭喜！估算成功,设计流量和计算流量的偏差是(%):" + GeneralText(r.d),
+  press.Message("^_^ 提示", "恭喜！估算成功,设计流量和计算流量的偏差是(%):" + DecimalText(r.d),
                 /*ok_cancel=*/true);
   HandOverToScour(press, in, r);
   press.WriteReport(DesignWaterLevelReport(in, r));
