@@ -5,6 +5,32 @@ add_link_options(-static)
 # Windows' headers: Unicode entry points, and no min/max macros over std::min and std::max.
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
 
+if(CMAKE_CROSSCOMPILING)
+  # The build machine's header-only libraries, through a folder that holds nothing else:
+  # /usr/include itself would put glibc's headers before MinGW's.
+  set(VELMORA_HOST_HEADERS ${PROJECT_BINARY_DIR}/host-headers)
+  file(MAKE_DIRECTORY ${VELMORA_HOST_HEADERS})
+  foreach(library boost nlohmann)
+    if(EXISTS /usr/include/${library})
+      file(CREATE_LINK /usr/include/${library} ${VELMORA_HOST_HEADERS}/${library} SYMBOLIC)
+    endif()
+  endforeach()
+  set(Boost_INCLUDE_DIR ${VELMORA_HOST_HEADERS} CACHE PATH "Boost's headers")
+  set(Boost_NO_BOOST_CMAKE ON)
+  # nlohmann-json's own package would name /usr/include: a package of ours names the folder.
+  set(json_package ${PROJECT_BINARY_DIR}/host-packages/nlohmann_json)
+  file(COPY /usr/share/cmake/nlohmann_json/nlohmann_jsonConfigVersion.cmake
+       DESTINATION ${json_package})
+  file(WRITE ${json_package}/nlohmann_jsonConfig.cmake "
+if(NOT TARGET nlohmann_json::nlohmann_json)
+  add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
+  set_target_properties(nlohmann_json::nlohmann_json PROPERTIES
+    INTERFACE_INCLUDE_DIRECTORIES ${VELMORA_HOST_HEADERS})
+endif()
+")
+  set(nlohmann_json_DIR ${json_package} CACHE PATH "nlohmann-json for the cross build" FORCE)
+endif()
+
 # The icon, drawn from the same picture as the Linux one.
 find_program(VELMORA_RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(VELMORA_IMAGEMAGICK NAMES convert magick REQUIRED)

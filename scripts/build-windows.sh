@@ -45,7 +45,7 @@ install_packages() {
   local packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64 binutils-mingw-w64-x86-64
     dpkg-dev cmake ninja-build perl python3 ccache
-    qt6-base-dev qt6-base-dev-tools libboost-dev libfast-float-dev
+    qt6-base-dev qt6-base-dev-tools libboost-dev nlohmann-json3-dev
     wine wine64 nsis zip xvfb xauth xdotool x11-utils imagemagick librsvg2-bin
     fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming googletest
   )
@@ -99,23 +99,26 @@ if command -v ccache >/dev/null; then
 fi
 
 # --- 3. The static Qt for MinGW ----------------------------------------------------------------
+# Qt Charts only when the program uses it: its source is a package of its own.
+uses_charts() { grep -rqsE 'COMPONENTS[^)]*Charts' "$repo/src" "$repo/tools"; }
+
 build_qt() {
-  if [[ -f $qt_prefix/.velmora-complete ]]; then
+  local base_stamp=$qt_prefix/.velmora-qtbase charts_stamp=$qt_prefix/.velmora-qtcharts
+  if [[ -f $base_stamp ]] && { [[ -f $charts_stamp ]] || ! uses_charts; }; then
     echo "Static Qt for Windows: $qt_prefix (cached)"
     return
   fi
   step "Static Qt $qt_version for Windows into $qt_prefix"
   apt_private update -qq
-  local base charts
-  base=$(fetch_source qt6-base)
   mkdir -p "$qt_prefix"
   # Qt's own toolchain file refers to ours for good, so it lives beside the Qt it built.
   local toolchain=$cache_root/mingw-w64-x86_64.cmake
   cp "$repo/cmake/mingw-w64-x86_64.cmake" "$toolchain"
 
-  local base_build=$cache_root/build-qtbase
-  mkdir -p "$base_build"
-  if [[ ! -f $base_build/.installed ]]; then
+  if [[ ! -f $base_stamp ]]; then
+    local base base_build=$cache_root/build-qtbase
+    base=$(fetch_source qt6-base)
+    mkdir -p "$base_build"
     if [[ ! -f $base_build/build.ninja ]]; then
       (cd "$base_build" && "$base/configure" -prefix "$qt_prefix" \
         -xplatform win32-g++ -device-option CROSS_COMPILE=x86_64-w64-mingw32- \
@@ -128,26 +131,24 @@ build_qt() {
     fi
     cmake --build "$base_build" --parallel "$jobs"
     cmake --install "$base_build"
-    touch "$base_build/.installed"
+    for module in Widgets PrintSupport; do
+      [[ -f $qt_prefix/lib/cmake/Qt6$module/Qt6${module}Config.cmake ]] || {
+        echo "the static Qt lacks Qt $module" >&2
+        exit 1
+      }
+    done
+    touch "$base_stamp"
   fi
-  for module in QtWidgets QtPrintSupport; do
-    [[ -f $qt_prefix/lib/cmake/Qt6${module#Qt}/Qt6${module#Qt}Config.cmake ]] || {
-      echo "the static Qt lacks $module" >&2
-      exit 1
-    }
-  done
 
-  local charts_build=$cache_root/build-qtcharts
-  mkdir -p "$charts_build"
-  if [[ ! -f $charts_build/.installed ]]; then
+  if uses_charts && [[ ! -f $charts_stamp ]]; then
+    local charts charts_build=$cache_root/build-qtcharts
     charts=$(fetch_source qt6-charts)
     "$qt_prefix/bin/qt-cmake" -S "$charts" -B "$charts_build" -G Ninja \
       -DCMAKE_INSTALL_PREFIX="$qt_prefix" -DCMAKE_BUILD_TYPE=Release "${launcher_args[@]}"
     cmake --build "$charts_build" --parallel "$jobs"
     cmake --install "$charts_build"
-    touch "$charts_build/.installed"
+    touch "$charts_stamp"
   fi
-  touch "$qt_prefix/.velmora-complete"
 }
 
 # --- 4. Velmora for Windows, and the Linux build to compare it with ------------------------------
@@ -155,12 +156,8 @@ version=$(sed -n 's/^project(Velmora VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLis
 
 build_program() {
   step "Velmora $version for Windows in $build_dir"
-  # Boost is headers only; the cross build sees a folder that holds nothing else, never
-  # /usr/include with the host's other headers.
-  mkdir -p "$cache_root/boost-include"
-  ln -sfn /usr/include/boost "$cache_root/boost-include/boost"
+  # cmake/windows.cmake hands Boost and nlohmann-json (headers only) to the cross build.
   "$qt_prefix/bin/qt-cmake" -S "$repo" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DBoost_INCLUDE_DIR="$cache_root/boost-include" -DBoost_NO_BOOST_CMAKE=ON \
     "${launcher_args[@]}" >/dev/null
   cmake --build "$build_dir" --parallel "$jobs"
 
@@ -174,6 +171,17 @@ build_program() {
 export WINEPREFIX=${WINEPREFIX:-$cache_root/wine} WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko download prompts: nothing here needs them.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# One virtual screen for every Wine test: Qt's Windows platform needs a display.
+start_display() {
+  local n=99
+  while [[ -e /tmp/.X$n-lock ]]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x960x24 -nolisten tcp >/dev/null 2>&1 &
+  display_pid=$!
+  trap 'kill $display_pid 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
+  export DISPLAY=":$n"
+  sleep 2
+}
 
 prepare_wine() {
   if [[ ! -f $WINEPREFIX/system.reg ]]; then
@@ -240,19 +248,22 @@ report_bytes() {
 # its results go to docs/screenshots/windows-*.png.
 screenshots() {
   local shots=$repo/docs/screenshots
-  xvfb-run -a -s "-screen 0 1280x960x24" bash -c '
-    wine "$1" & program=$!
-    for _ in $(seq 60); do
-      sleep 1
-      id=$(xdotool search --onlyvisible --name "." 2>/dev/null | tail -n 1) || true
-      [[ -n $id ]] && break
-    done
-    sleep 5
-    import -window root "$2/main.png"
-    wine "$3" "$(winepath -w "$2")" form3:Command1 >/dev/null 2>&1
-    kill $program 2>/dev/null; wineserver -k 2>/dev/null || true
-  ' _ "$build_dir/src/app/velmora.exe" "$test_dir" "$build_dir/tools/velmora-screenshots.exe"
-  [[ -s $test_dir/main.png && -s $test_dir/form3_Command1.png ]] || return 1
+  rm -f "$test_dir/main.png" "$test_dir/form3_Command1.png"
+  wine "$build_dir/src/app/velmora.exe" &
+  local program=$!
+  local id=""
+  for _ in $(seq 60); do
+    sleep 1
+    id=$(xdotool search --onlyvisible --name '.' 2>/dev/null | tail -n 1) || true
+    [[ -n $id ]] && break
+  done
+  sleep 3
+  import -window root "$test_dir/main.png"
+  kill "$program" 2>/dev/null || true
+  wineserver -k 2>/dev/null || true
+  wine "$build_dir/tools/velmora-screenshots.exe" "$(winepath -w "$test_dir")" form3:Command1 \
+    >/dev/null 2>&1
+  [[ -n $id && -s $test_dir/main.png && -s $test_dir/form3_Command1.png ]] || return 1
   # The virtual screen is black around the window.
   convert "$test_dir/main.png" -trim +repage "$shots/windows-main.png"
   cp "$test_dir/form3_Command1.png" "$shots/windows-form3.png"
@@ -310,6 +321,7 @@ mkdir -p "$test_dir"
 build_program
 if [[ $run_tests -eq 1 ]]; then
   step "Tests under Wine"
+  start_display
   prepare_wine
   check "core test programs (.exe)" core_tests
   check "velmora-calc.exe: the same JSON as the Linux build" runner_json

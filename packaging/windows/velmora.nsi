@@ -2,6 +2,8 @@
 ;   makensis -DVERSION=1.0.0 -DBINDIR=<folder of the .exe files> -DOUTFILE=<installer>
 ;            [-DASSOCIATE_PROJECTS] velmora.nsi
 Unicode true
+; A 64-bit installer for a 64-bit program: it also runs under a Wine without 32-bit support.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !ifndef VERSION
@@ -36,8 +38,8 @@ VIAddVersionKey /LANG=2052 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=2052 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=2052 "LegalCopyright" "GPL-3.0-or-later"
 
-!define MUI_ICON "${BINDIR}\velmora.ico"
-!define MUI_UNICON "${BINDIR}\velmora.ico"
+!define MUI_ICON "${BINDIR}/velmora.ico"
+!define MUI_UNICON "${BINDIR}/velmora.ico"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\velmora.exe"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -62,8 +64,8 @@ FunctionEnd
 
 Section "Velmora"
   SetOutPath "$INSTDIR"
-  File "${BINDIR}\velmora.exe"
-  File "${BINDIR}\velmora-calc.exe"
+  File "${BINDIR}/velmora.exe"
+  File "${BINDIR}/velmora-calc.exe"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   CreateShortcut "$SMPROGRAMS\${APPNAME}.lnk" "$INSTDIR\velmora.exe"

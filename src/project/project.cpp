@@ -249,8 +249,13 @@ std::optional<WriteFailure> SaveProjectFile(const std::filesystem::path& path,
 }
 
 ProjectRead ReadProjectFile(const std::filesystem::path& path) {
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                             &std::fclose);
+#ifdef _WIN32
+  // Windows' narrow fopen reads the name in the ANSI code page; the wide one takes any name.
+  std::FILE* opened = _wfopen(path.c_str(), L"rb");
+#else
+  std::FILE* opened = std::fopen(path.c_str(), "rb");
+#endif
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(opened, &std::fclose);
   ProjectRead read;
   if (!file) {
     read.error = ReadError(errno);

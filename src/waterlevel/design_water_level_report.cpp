@@ -7,7 +7,7 @@ namespace velmora {
 namespace {
 
 // Built by appending: `"literal" + std::string` trips GCC 12's -Wrestrict false positive at -O2.
-std::string Padded(bool negative, std::string number) {
+std::string Padded(bool negative, const std::string& number) {
   // GeneralText writes the minus sign itself; a value of zero or more gets a space in its place.
   std::string text = negative ? "" : " ";
   text += number;
