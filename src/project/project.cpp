@@ -258,7 +258,13 @@ ProjectRead ReadProjectFile(const std::filesystem::path& path) {
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(opened, &std::fclose);
   ProjectRead read;
   if (!file) {
-    read.error = ReadError(errno);
+    int error = errno;
+#ifdef _WIN32
+    // Windows refuses a folder as "permission denied"; the user is better told what it is.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) error = EISDIR;
+#endif
+    read.error = ReadError(error);
     return read;
   }
   std::string text;
