@@ -6,13 +6,16 @@
 REFERENCE is the Linux program; CANDIDATE is a command line, e.g. `wine velmora-calc.exe`.
 The presses come from the reference's --list: every button of every window with its default
 texts, then with every input set to texts that reach the faults and the reader's corners, and
-every option of a window with options. --list, every reference table as CSV, and single
-presses with Chinese and blank-laden arguments (through the command line, not --jsonl) are
-compared too. Prints 'N passed, N failed' and exits non-zero on any difference.
+every option of a window with options. --list, every reference table as CSV, single presses
+with Chinese and blank-laden arguments (through the command line, not --jsonl) and a project
+under a Chinese name are compared too. Prints 'N passed, N failed' and exits non-zero on any difference.
 """
 import json
+import os
+import shutil
 import subprocess
 import sys
+import tempfile
 
 # Texts that drive the computations into their faults and the number reader into its corners.
 EDGE_TEXTS = ["0", "-1", "1e400", "1e-400", "abc", " 1 2.5e1 ", "1,5", "１２", "45米"]
@@ -64,6 +67,13 @@ def main():
             args += [f"{control}={text}" for control, text in zip(inputs, ["４５米", " 3 ", "7d1"])]
             checks.append((" ".join(args), args, b""))
     checks.append(("unknown form", ["Form99", "Command1"], b""))
+    # A project under a Chinese name, recalculated (Wine reads the absolute path on drive Z:).
+    folder = tempfile.mkdtemp(prefix="velmora-工程-")
+    project = os.path.join(folder, "桥梁 工程.velmora")
+    source = os.path.join(os.path.dirname(__file__), "..", "tests", "data", "project_v1.velmora")
+    if os.path.exists(source):
+        shutil.copy(source, project)
+        checks.append(("--project under a Chinese name", ["--project", project], b""))
 
     passed = failed = 0
     for name, args, stdin in checks:
@@ -78,6 +88,7 @@ def main():
             if a != b:
                 print(f"  linux:   {a[:300]!r}\n  windows: {b[:300]!r}", file=sys.stderr)
                 break
+    shutil.rmtree(folder, ignore_errors=True)
     print(f"{passed} passed, {failed} failed")
     return 1 if failed else 0
 
