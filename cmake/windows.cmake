@@ -29,6 +29,21 @@ if(NOT TARGET nlohmann_json::nlohmann_json)
 endif()
 ")
   set(nlohmann_json_DIR ${json_package} CACHE PATH "nlohmann-json for the cross build" FORCE)
+
+  # simdjson is compiled: built here from Debian's source (scripts/build-windows.sh fetches it),
+  # its one-file form, and found through a package of ours.
+  set(VELMORA_SIMDJSON_SOURCE "" CACHE PATH "Debian's simdjson source, for the cross build")
+  if(VELMORA_SIMDJSON_SOURCE)
+    add_library(velmora_simdjson STATIC ${VELMORA_SIMDJSON_SOURCE}/singleheader/simdjson.cpp)
+    target_include_directories(velmora_simdjson SYSTEM PUBLIC
+                               ${VELMORA_SIMDJSON_SOURCE}/singleheader)
+    add_library(simdjson::simdjson ALIAS velmora_simdjson)
+    set(simdjson_package ${PROJECT_BINARY_DIR}/host-packages/simdjson)
+    file(WRITE ${simdjson_package}/simdjson-config.cmake "# velmora_simdjson stands for it\n")
+    file(WRITE ${simdjson_package}/simdjson-config-version.cmake
+         "set(PACKAGE_VERSION 3)\nset(PACKAGE_VERSION_COMPATIBLE TRUE)\n")
+    set(simdjson_DIR ${simdjson_package} CACHE PATH "simdjson for the cross build" FORCE)
+  endif()
 endif()
 
 # The icon, drawn from the same picture as the Linux one.

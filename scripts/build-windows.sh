@@ -45,7 +45,7 @@ install_packages() {
   local packages=(
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64 binutils-mingw-w64-x86-64
     dpkg-dev cmake ninja-build perl python3 ccache
-    qt6-base-dev qt6-base-dev-tools libboost-dev nlohmann-json3-dev
+    qt6-base-dev qt6-base-dev-tools libboost-dev nlohmann-json3-dev libsimdjson-dev
     wine wine64 nsis zip xvfb xauth xdotool x11-utils imagemagick librsvg2-bin
     fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming googletest
   )
@@ -77,17 +77,17 @@ LIST
     -o APT::Sandbox::User=root "$@"
 }
 
-fetch_source() { # package -> prints the unpacked source folder
-  local package=$1 src=$cache_root/src
+fetch_source() { # package [version] -> prints the unpacked source folder
+  local package=$1 version=${2:-$qt_version} src=$cache_root/src
   mkdir -p "$src"
   local found
-  found=$(find "$src" -maxdepth 1 -type d -name "$package-$qt_version*" | head -n1)
+  found=$(find "$src" -maxdepth 1 -type d -name "$package-$version*" | head -n1)
   if [[ -z $found ]]; then
     (cd "$src" && apt_private source -qq "$package" >&2)
-    found=$(find "$src" -maxdepth 1 -type d -name "$package-$qt_version*" | head -n1)
+    found=$(find "$src" -maxdepth 1 -type d -name "$package-$version*" | head -n1)
   fi
   [[ -n $found ]] || {
-    echo "no $qt_version source of $package" >&2
+    echo "no $version source of $package" >&2
     exit 1
   }
   echo "$found"
@@ -156,9 +156,15 @@ version=$(sed -n 's/^project(Velmora VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLis
 
 build_program() {
   step "Velmora $version for Windows in $build_dir"
-  # cmake/windows.cmake hands Boost and nlohmann-json (headers only) to the cross build.
+  # cmake/windows.cmake hands Boost and nlohmann-json (headers only) to the cross build, and
+  # builds simdjson from the source of the version the host has.
+  local simdjson_version simdjson
+  simdjson_version=$(dpkg-query -W -f='${Version}' libsimdjson-dev | sed 's/-[^-]*$//')
+  [[ -n $(find "$cache_root/src" -maxdepth 1 -name "simdjson-$simdjson_version*") ]] ||
+    apt_private update -qq
+  simdjson=$(fetch_source simdjson "$simdjson_version")
   "$qt_prefix/bin/qt-cmake" -S "$repo" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    "${launcher_args[@]}" >/dev/null
+    -DVELMORA_SIMDJSON_SOURCE="$simdjson" "${launcher_args[@]}" >/dev/null
   cmake --build "$build_dir" --parallel "$jobs"
 
   step "Velmora for Linux in $host_dir (the reference for the comparisons)"
