@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/press_json.h"
+#include "common/file_write.h"
 #include "project/project.h"
 #include "project/recalculate.h"
 
@@ -15,7 +16,7 @@ int RunProjectMode(const std::vector<std::string>& args, std::ostream& out, std:
     return 2;
   }
   const std::string& file = args[1];
-  ProjectRead read = ReadProjectFile(file);
+  ProjectRead read = ReadProjectFile(PathFromUtf8(file));
   if (!read.project) {
     err << "velmora-calc: " << file << ": " << read.error << '\n';
     return 2;
@@ -28,7 +29,7 @@ int RunProjectMode(const std::vector<std::string>& args, std::ostream& out, std:
   }
   out.flush();
   if (saves) {
-    if (const auto failure = SaveProjectFile(args[3], *read.project)) {
+    if (const auto failure = SaveProjectFile(PathFromUtf8(args[3]), *read.project)) {
       err << "velmora-calc: cannot write " << args[3] << ": " << failure->Reason() << '\n';
       return 3;
     }

@@ -14,7 +14,9 @@
 #include "common/texts.h"
 
 #ifdef _WIN32
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <io.h>
 #include <windows.h>
 #else
@@ -170,6 +172,10 @@ int WriteAll(int fd, std::string_view bytes) {
 }
 
 }  // namespace
+
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+  return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 std::string WriteFailure::Reason() const {
   std::string_view words = texts::kWriteFailed;

@@ -18,6 +18,10 @@ struct WriteFailure {
   std::string Reason() const;
 };
 
+/// The path named by UTF-8 text (a command-line argument, a JSON string). A std::string alone
+/// would be read in the ANSI code page on Windows, which has no room for most Chinese names.
+std::filesystem::path PathFromUtf8(std::string_view utf8);
+
 /// Writes `bytes` to `path` whole or not at all: into a temporary file beside it, every write,
 /// the flush and the sync checked, and only then renamed over the old file. On any failure the
 /// temporary file is removed, an existing file at `path` keeps its bytes, and the reason is

@@ -1,10 +1,11 @@
 #include "common/value_of_text.h"
 
-#include <locale.h>
-#include <stdlib.h>
-
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <limits>
 #include <string>
+#include <system_error>
 
 namespace velmora {
 namespace {
@@ -12,7 +13,7 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-// The leading number of `text` with blanks removed, in a form strtod reads ("D" as "E"), and
+// The leading number of `text` with blanks removed, in a form from_chars reads ("D" as "E"), and
 // how many characters of the blank-free text it took. Empty when no digit was read.
 struct Leading {
   std::string number;
@@ -62,23 +63,49 @@ Leading ReadLeading(std::string_view text) {
   return out;
 }
 
+// What strtod gives for a number beyond the double range: an infinity when it is too large,
+// a zero when it is too small, with its sign. `number` is what ReadLeading built.
+double OutOfRange(std::string_view number) {
+  const bool negative = number.front() == '-';
+  const std::size_t e = number.find('e');
+  const std::string_view mantissa = number.substr(0, e);
+  // The decimal exponent of the first significant digit, from where it stands against the point.
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t first = mantissa.find_first_of("123456789");
+  if (first == std::string_view::npos) return negative ? -0.0 : 0.0;
+  // The decimal exponent of the first significant digit, from where it stands against the point.
+  long long magnitude = static_cast<long long>(point) - static_cast<long long>(first);
+  if (first < point) --magnitude;
+  if (e != std::string_view::npos) {
+    // Digits past what a long long holds are out of range either way; the sign decides.
+    const std::string_view exponent = number.substr(e + 1);
+    long long value = 0;
+    const char* begin = exponent.data() + (exponent.front() == '+' ? 1 : 0);
+    if (std::from_chars(begin, exponent.data() + exponent.size(), value).ec != std::errc{}) {
+      value = exponent.front() == '-' ? std::numeric_limits<int>::min()
+                                      : std::numeric_limits<int>::max();
+    }
+    magnitude += value;
+  }
+  const double out = magnitude >= 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  return negative ? -out : out;
+}
+
 }  // namespace
 
 double ValueOfText(std::string_view text) {
   const Leading leading = ReadLeading(text);
   if (leading.number.empty()) return 0.0;
-  // from_chars rounds as strtod does and never looks at the locale, and is far quicker; it
-  // leaves the values beyond the double's range to strtod, whose infinity or underflow the
-  // callers already deal with.
-  const char* first = leading.number.data();
-  const char* const last = first + leading.number.size();
-  if (*first == '+') ++first;
+  // from_chars reads the same digits as strtod, rounded the same way, but never looks at the
+  // locale (the program's may use a decimal comma) and exists on every platform. It takes no
+  // plus sign.
+  std::string_view number = leading.number;
+  if (number.front() == '+') number.remove_prefix(1);
   double value = 0.0;
-  const auto [end, error] = std::from_chars(first, last, value);
-  if (error == std::errc() && end == last) return value;
-  // The program's locale may use a decimal comma; field texts never do.
-  static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", locale_t{});
-  return strtod_l(leading.number.c_str(), nullptr, c_locale);
+  const std::from_chars_result read =
+      std::from_chars(number.data(), number.data() + number.size(), value);
+  if (read.ec == std::errc::result_out_of_range) return OutOfRange(number);
+  return value;
 }
 
 bool IsPlainNumber(std::string_view text) {

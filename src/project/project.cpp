@@ -263,11 +263,22 @@ std::optional<WriteFailure> SaveProjectFile(const std::filesystem::path& path,
 }
 
 ProjectRead ReadProjectFile(const std::filesystem::path& path) {
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                             &std::fclose);
+#ifdef _WIN32
+  // Windows' narrow fopen reads the name in the ANSI code page; the wide one takes any name.
+  std::FILE* opened = _wfopen(path.c_str(), L"rb");
+#else
+  std::FILE* opened = std::fopen(path.c_str(), "rb");
+#endif
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(opened, &std::fclose);
   ProjectRead read;
   if (!file) {
-    read.error = ReadError(errno);
+    int error = errno;
+#ifdef _WIN32
+    // Windows refuses a folder as "permission denied"; the user is better told what it is.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) error = EISDIR;
+#endif
+    read.error = ReadError(error);
     return read;
   }
   std::string text;

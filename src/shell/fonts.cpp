@@ -15,9 +15,14 @@ void InstallFonts() {
       Q("宋体"), {Q("SimSun"), Q("NSimSun"), Q("AR PL UMing CN"), Q("Noto Serif CJK SC")});
   QFont::insertSubstitutions(Q("黑体"),
                              {Q("SimHei"), Q("Noto Sans CJK SC"), Q("WenQuanYi Zen Hei")});
-  QFont font(QStringList{Q("Noto Sans CJK SC"), Q("Microsoft YaHei"), Q("WenQuanYi Micro Hei"),
-                         Q("Sans Serif")},
-             9);
+#ifdef _WIN32
+  // Windows' own Chinese face first; 宋体 is on every Chinese Windows, Noto where it was added.
+  const QStringList families{Q("Microsoft YaHei"), Q("SimSun"), Q("Noto Sans CJK SC")};
+#else
+  const QStringList families{Q("Noto Sans CJK SC"), Q("Microsoft YaHei"), Q("WenQuanYi Micro Hei"),
+                             Q("Sans Serif")};
+#endif
+  QFont font(families, 9);
   QApplication::setFont(font);
 }
 

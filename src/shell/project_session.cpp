@@ -1,7 +1,11 @@
 #include "shell/project_session.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <signal.h>
 #include <unistd.h>
+#endif
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -47,7 +51,15 @@ bool WriterIsRunning(const QFileInfo& copy) {
   const qint64 pid = copy.completeBaseName().section(QLatin1Char('-'), 1).toLongLong(&ok);
   if (!ok || pid <= 0) return false;
   if (pid == QCoreApplication::applicationPid()) return true;
+#ifdef _WIN32
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(pid));
+  if (process == nullptr) return GetLastError() == ERROR_ACCESS_DENIED;
+  const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+  CloseHandle(process);
+  return running;
+#else
   return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+#endif
 }
 
 QString Trimmed(std::string_view caption) { return Q(caption).remove(QLatin1Char(' ')); }

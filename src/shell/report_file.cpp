@@ -13,6 +13,10 @@
 #include "shell/user_files.h"
 #include "shell/window_manager.h"
 
+#ifdef _WIN32
+#include "shell/gbk_windows.h"
+#endif
+
 namespace velmora {
 namespace {
 
@@ -21,6 +25,7 @@ QString& FolderOverride() {
   return folder;
 }
 
+#ifndef _WIN32
 // GB18030 writes every character of GBK with the same bytes: the fallback where a Qt knows
 // one name and not the other. Without ICU, Qt knows neither.
 const char* GbkName() {
@@ -29,6 +34,7 @@ const char* GbkName() {
   }
   return nullptr;
 }
+#endif
 
 }  // namespace
 
@@ -51,25 +57,34 @@ QString ReportPath(QString* note) {
 }
 
 QByteArray EncodeReport(const std::vector<std::string>& lines, QString* error) {
+  QByteArray bytes;
+#ifdef _WIN32
+  (void)error;
+  bytes = QByteArray::fromStdString(GbkLines(lines));
+#else
   const char* name = GbkName();
   if (name == nullptr) {
     *error = Q(texts::kNoGbkEncoder);
     return {};
   }
   QStringEncoder encoder(name);
-  QByteArray bytes;
   for (const std::string& line : lines) {
     bytes += encoder.encode(Q(line));
     bytes += "\r\n";
   }
+#endif
   return bytes;
 }
 
 QString DecodeReport(const QByteArray& bytes) {
+#ifdef _WIN32
+  return Q(Utf8FromGbk(std::string_view(bytes.constData(), bytes.size())));
+#else
   const char* name = GbkName();
   if (name == nullptr) return QString::fromLocal8Bit(bytes);
   QStringDecoder decoder(name);
   return decoder.decode(bytes);
+#endif
 }
 
 bool WriteReportFile(QWidget* parent, const std::vector<std::string>& lines) {

@@ -4,14 +4,22 @@
 
 namespace velmora {
 
-std::string ReportNumber(Real value) {
+namespace {
+
+// Built by appending: `"literal" + std::string` trips GCC 12's -Wrestrict false positive at -O2.
+std::string Padded(bool negative, const std::string& number) {
   // GeneralText writes the minus sign itself; a value of zero or more gets a space in its place.
-  return (value < 0.0 ? "" : " ") + GeneralText(value) + " ";
+  std::string text = negative ? "" : " ";
+  text += number;
+  text += ' ';
+  return text;
 }
 
-std::string ReportNumber(Single value) {
-  return (value < 0.0 ? "" : " ") + GeneralText(value) + " ";
-}
+}  // namespace
+
+std::string ReportNumber(Real value) { return Padded(value < 0.0, GeneralText(value)); }
+
+std::string ReportNumber(Single value) { return Padded(value < 0.0, GeneralText(value)); }
 
 std::size_t GbkColumns(std::string_view utf8) {
   // Every non-ASCII character is two bytes, two columns, in GBK. Counting the lead bytes of the

@@ -58,6 +58,32 @@ TEST(ValueOfTextLimits, BeyondTheDoubleRangeIsInfinite) {
   EXPECT_EQ(ValueOfText("1e308"), 1e308);
 }
 
+struct LimitCase {
+  const char* text;
+  double value;
+};
+
+class ValueOfTextRange : public testing::TestWithParam<LimitCase> {};
+
+// At the ends of the double range the reading must be what strtod gives, sign of zero included.
+TEST_P(ValueOfTextRange, MatchesStrtodAtTheEnds) {
+  const double value = ValueOfText(GetParam().text);
+  EXPECT_EQ(value, GetParam().value) << GetParam().text;
+  EXPECT_EQ(std::signbit(value), std::signbit(GetParam().value)) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ValueOfTextRange,
+    testing::Values(LimitCase{"-1e400", -HUGE_VAL}, LimitCase{"+1e400", HUGE_VAL},
+                    LimitCase{"-1e-400", -0.0}, LimitCase{"0.00001e310", 1e305},
+                    LimitCase{"12345e305", HUGE_VAL}, LimitCase{"0.0001e-321", 0.0},
+                    LimitCase{"1000e-326", 1e-323}, LimitCase{"4.9e-324", 4.9e-324},
+                    LimitCase{"1e99999999999999999999", HUGE_VAL},
+                    LimitCase{"1e-99999999999999999999", 0.0}, LimitCase{"-0e999", -0.0},
+                    LimitCase{"1.7976931348623157e308", 1.7976931348623157e308},
+                    LimitCase{"123456789012345678901234567890", 123456789012345678901234567890.0},
+                    LimitCase{"0.1000000000000000055511151231257827", 0.1}));
+
 TEST(ValueOfTextLocale, DoesNotDependOnTheLocale) {
   for (const char* name : {"de_DE.UTF-8", "zh_CN.UTF-8", "fr_FR.UTF-8"}) {
     if (setlocale(LC_ALL, name) == nullptr) continue;

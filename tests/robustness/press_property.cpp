@@ -85,7 +85,7 @@ class TextMaker {
     const int exponent = static_cast<int>(Pick(641)) - 320;
     const char* formats[] = {"%g", "%.17g", "%e", "%f", "%.3f"};
     std::string text = Format(formats[Pick(5)], mantissa * std::pow(10.0, exponent));
-    if (Pick(4) == 0) text.insert(Pick(text.size() + 1), " ");
+    if (Pick(4) == 0) text.insert(Pick(text.size() + 1), 1, ' ');
     return text;
   }
 
