@@ -123,8 +123,7 @@ class FormWindowTest : public QObject {
     QCOMPARE(Edit(form31_, "Text5")->text(), QStringLiteral("948.261"));
     QTest::keyClick(Edit(form31_, "Text2"), Qt::Key_Escape);
     Settle();
-    // A closed calculator keeps its state in the project: it is hidden, not gone.
-    QVERIFY(!manager_->Find("Form31")->isVisible());
+    QVERIFY(!manager_->Find("Form31")->isVisible());  // closed, its state kept in the project
   }
 
   void enterPressesTheComputationOfTheFocusedSection() {
