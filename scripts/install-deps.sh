@@ -9,7 +9,9 @@ packages=(
   qt6-base-dev libgl-dev
   libboost-dev
   libgtest-dev
-  fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
+  libzip-dev pkg-config
+  poppler-utils
+  fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core
   locales
 )
 missing=()
