@@ -16,7 +16,7 @@ namespace {
 
 using book::RunStyle;
 
-std::string N(long number) { return std::to_string(number); }
+std::string N(double number) { return std::to_string(std::lround(number)); }
 
 constexpr std::string_view kXmlDeclaration =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
@@ -196,7 +196,8 @@ class BodyWriter {
  public:
   explicit BodyWriter(const std::vector<int>& chapter_pages) : chapter_pages_(chapter_pages) {}
 
-  void Add(const book::Block& block) {
+  void Add(const book::Block& block, bool cover) {
+    cover_ = cover;
     std::visit([this](const auto& b) { AddBlock(b); }, block);
   }
 
@@ -230,6 +231,10 @@ class BodyWriter {
   }
 
   void AddBlock(const book::Heading& heading) {
+    if (cover_) {
+      out_ += Paragraph("CoverTitle", RunXml(heading.text), TakeBreak());
+      return;
+    }
     const int level = std::clamp(heading.level, 1, 3);
     std::string content = RunXml(heading.text);
     if (level == 1) {
@@ -242,7 +247,7 @@ class BodyWriter {
   }
 
   void AddBlock(const book::Paragraph& paragraph) {
-    out_ += Paragraph({}, RunsXml(paragraph.runs), TakeBreak());
+    out_ += Paragraph(cover_ ? "CoverLine" : "", RunsXml(paragraph.runs), TakeBreak());
   }
 
   void AddBlock(const book::FormulaLine& formula) {
@@ -273,7 +278,6 @@ class BodyWriter {
       out_ += "</w:tr>";
     }
     out_ += "</w:tbl>";
-    after_table_ = true;
   }
 
   void AddBlock(const book::SignatureBlock& signatures) {
@@ -301,8 +305,8 @@ class BodyWriter {
 
   const std::vector<int>& chapter_pages_;
   std::string out_;
+  bool cover_ = false;
   bool break_ = false;
-  bool after_table_ = false;
   std::size_t chapters_ = 0;
 };
 
@@ -312,7 +316,7 @@ std::string DocumentXml(const book::Document& document, const std::vector<int>& 
       document.table_of_contents ? ContentsPosition(document) : document.blocks.size() + 1;
   for (std::size_t i = 0; i < document.blocks.size(); ++i) {
     if (i == contents_at) body.AddContents(ChapterTitles(document));
-    body.Add(document.blocks[i]);
+    body.Add(document.blocks[i], i < contents_at && contents_at <= document.blocks.size());
   }
   if (contents_at == document.blocks.size()) body.AddContents(ChapterTitles(document));
   std::string out = std::string(kXmlDeclaration) + "<w:document " + std::string(kWordNamespaces) +
@@ -365,6 +369,15 @@ std::string StylesXml() {
                         "<w:outlineLvl w:val=\"" + N(level - 1) + "\"/>",
                     hei + Size(kHeadingPoints[level - 1]));
   }
+  out += StyleXml("CoverTitle", "Title",
+                  "<w:spacing w:before=\"" + N(kCoverTitlePoints * 100) + "\" w:after=\"" +
+                      N(kCoverTitlePoints * 60) + "\"/>" + std::string(kNoIndent) +
+                      std::string(kCentre),
+                  hei + Size(kCoverTitlePoints));
+  out += StyleXml("CoverLine", "Subtitle",
+                  "<w:spacing w:after=\"" + N(kCoverLinePoints * 20) + "\"/><w:ind w:left=\"" +
+                      N(kCoverIndentPoints * 20) + "\" w:firstLine=\"0\"/>",
+                  Size(kCoverLinePoints));
   out += StyleXml("ContentsTitle", "TOC Heading",
                   "<w:spacing w:after=\"240\"/>" + std::string(kNoIndent) + std::string(kCentre),
                   hei + Size(kHeadingPoints[0]));

@@ -20,7 +20,8 @@ class Builder {
  public:
   explicit Builder(QTextDocument& text) : cursor_(&text) {}
 
-  void Add(const book::Block& block) {
+  void Add(const book::Block& block, bool cover) {
+    cover_ = cover;
     std::visit([this](const auto& b) { AddBlock(b); }, block);
   }
 
@@ -149,6 +150,16 @@ class Builder {
   }
 
   void AddBlock(const book::Heading& heading) {
+    if (cover_) {
+      QTextBlockFormat format = BlockFormat(Qt::AlignCenter);
+      format.setTopMargin(Pt(kCoverTitlePoints * 5));
+      format.setBottomMargin(Pt(kCoverTitlePoints * 3));
+      QTextCharFormat chars = HeadingFormat(1);
+      chars.setFontPointSize(kCoverTitlePoints);
+      StartBlock(format, chars);
+      cursor_.insertText(Q(heading.text));
+      return;
+    }
     const int level = std::clamp(heading.level, 1, 3);
     QTextBlockFormat format = BlockFormat(level == 1 ? Qt::AlignCenter : Qt::AlignLeft);
     format.setHeadingLevel(level);
@@ -160,6 +171,16 @@ class Builder {
   }
 
   void AddBlock(const book::Paragraph& paragraph) {
+    if (cover_) {
+      QTextBlockFormat format = BlockFormat(Qt::AlignLeft | Qt::AlignAbsolute);
+      format.setLeftMargin(Pt(kCoverIndentPoints));
+      format.setBottomMargin(Pt(kCoverLinePoints));
+      QTextCharFormat chars = BodyFormat();
+      chars.setFontPointSize(kCoverLinePoints);
+      StartBlock(format, chars);
+      InsertRuns(cursor_, paragraph.runs, chars);
+      return;
+    }
     QTextBlockFormat format = BlockFormat(Qt::AlignLeft | Qt::AlignAbsolute);
     format.setTextIndent(Pt(2 * kBodyPoints));  // two characters, as Chinese text is set
     format.setBottomMargin(Pt(3));
@@ -254,6 +275,7 @@ class Builder {
   }
 
   QTextCursor cursor_;
+  bool cover_ = false;
   bool reuse_block_ = true;
   bool break_before_ = false;
   bool after_table_ = false;
@@ -314,7 +336,7 @@ LaidOutBook LayOut(const book::Document& document, QPaintDevice& device) {
       document.table_of_contents ? ContentsPosition(document) : document.blocks.size() + 1;
   for (std::size_t i = 0; i < document.blocks.size(); ++i) {
     if (i == contents_at) builder.AddContents(ChapterTitles(document));
-    builder.Add(document.blocks[i]);
+    builder.Add(document.blocks[i], i < contents_at && contents_at <= document.blocks.size());
   }
   if (contents_at == document.blocks.size()) builder.AddContents(ChapterTitles(document));
   edit.endEditBlock();

@@ -29,6 +29,10 @@ inline constexpr double kFooterMm = 10.0;
 inline constexpr double kBodyPoints = 10.5;
 inline constexpr double kHeadingPoints[] = {16.0, 14.0, 12.0};
 inline constexpr double kSmallPoints = 9.0;
+// The cover of a book with contents: its title (二号) and its lines (四号), set in from the left.
+inline constexpr double kCoverTitlePoints = 22.0;
+inline constexpr double kCoverLinePoints = 14.0;
+inline constexpr double kCoverIndentPoints = 100.0;
 
 /// Families for the text, in order of preference: a serif face for Latin, Greek and digits, then
 /// a Song (Ming) face for Chinese. Both are TrueType, which a PDF embeds as a subset whose text
@@ -58,7 +62,8 @@ LaidOutBook LayOut(const book::Document& document, QPaintDevice& device);
 std::vector<std::string> ChapterTitles(const book::Document& document);
 
 /// Where the contents go: the index of the block before which they stand (after the cover, which
-/// is whatever precedes the first page break that comes before the first chapter).
+/// is whatever precedes the first page break that comes before the first chapter). The cover's
+/// headings are set as its title and its paragraphs as its lines.
 std::size_t ContentsPosition(const book::Document& document);
 
 }  // namespace velmora::render

@@ -1,11 +1,9 @@
 // A book written as PDF and as Word and read back the way another program would read it.
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -13,12 +11,16 @@
 #include <sstream>
 
 #include "render/book_file.h"
+#include "render/book_files.h"
 
 namespace velmora::render {
 namespace {
 
 namespace fs = std::filesystem;
 using book::Markup;
+using testing::Output;
+using testing::Quoted;
+using testing::Unzip;
 
 // Two chapters after a cover; the second starts on a page of its own, after a long table, so
 // that the contents must say a page other than the first.
@@ -45,18 +47,6 @@ book::Document SampleBook() {
   d.blocks.push_back(book::SignatureBlock{{{"计算", "张三"}, {"复核", "李四"}, {"审核", ""}}});
   return d;
 }
-
-std::string Output(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  char buffer[4096];
-  while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) out.append(buffer, n);
-  pclose(pipe);
-  return out;
-}
-
-std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
 int PageCount(const fs::path& pdf) {
   std::smatch m;
@@ -117,24 +107,6 @@ TEST_F(BookFileTest, PdfHoldsTheNumbersHeaderFooterAndContentsWithFontsEmbedded)
         << line;
   }
   EXPECT_GT(listed, 0) << fonts;
-}
-
-std::map<std::string, std::string> Unzip(const fs::path& path) {
-  std::map<std::string, std::string> parts;
-  int error = 0;
-  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY, &error);
-  if (archive == nullptr) return parts;
-  for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
-    zip_stat_t stat;
-    zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat);
-    std::string bytes(stat.size, '\0');
-    zip_file_t* file = zip_fopen_index(archive, static_cast<zip_uint64_t>(i), 0);
-    zip_fread(file, bytes.data(), stat.size);
-    zip_fclose(file);
-    parts[stat.name] = bytes;
-  }
-  zip_close(archive);
-  return parts;
 }
 
 // What the parts say, read with a real XML parser: the text of <w:t> and <w:instrText>, and the
