@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,8 +39,12 @@ class FormWindow : public QWidget {
   /// Carries out the effects of a press in order.
   void RunEffects(const Effects& effects);
 
+  /// "计算书": the print preview of the chapter of the last calculation made in this window;
+  /// a hint instead when there is none yet or the inputs changed since.
+  void ShowBook();
+
  private:
-  QWidget* BuildBlock(const Block& block);
+  QWidget* BuildBlock(const Block& block, bool holds_last_button);
   void AddItem(const Item& item, QGridLayout* grid, int row, int column);
   QWidget* BuildLabel(const Label& label);
   void RunLabelAction(const Label& label);
@@ -48,6 +53,14 @@ class FormWindow : public QWidget {
   WindowManager& manager_;
   std::map<std::string, QLineEdit*, std::less<>> fields_;
   std::map<std::string, QRadioButton*, std::less<>> options_;
+
+  // The last press that calculated (wrote results or faulted): what the book shows.
+  struct CalculatedPress {
+    std::string button;
+    FormState before;
+    Effects effects;
+  };
+  std::optional<CalculatedPress> last_calculation_;
 };
 
 }  // namespace velmora

@@ -10,8 +10,11 @@
 #include <regex>
 #include <sstream>
 
+#include "common/registry.h"
 #include "render/book_file.h"
 #include "render/book_files.h"
+#include "render/press_chapter.h"
+#include "render/project_book.h"
 
 namespace velmora::render {
 namespace {
@@ -59,6 +62,25 @@ std::string PageText(const fs::path& pdf, int page) {
   return Output("pdftotext -layout -f " + p + " -l " + p + " " + Quoted(pdf) + " -");
 }
 
+// The contents (page 2) name, in order, pages after their own on which each chapter's heading
+// stands.
+void ExpectContentsPointAtChapters(const fs::path& pdf, const std::vector<std::string>& titles) {
+  const std::string contents = PageText(pdf, 2);
+  int previous = 2;
+  for (const std::string& title : titles) {
+    // pdftotext sets its own spacing between words.
+    const std::regex heading(std::regex_replace(title, std::regex(" +"), "\\s*"));
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(contents, m, heading)) << title;
+    const std::string rest = m.suffix();
+    ASSERT_TRUE(std::regex_search(rest, m, std::regex("^[ .]*(\\d+)"))) << title;
+    const int page = std::stoi(m[1]);
+    EXPECT_GT(page, previous) << title;
+    EXPECT_TRUE(std::regex_search(PageText(pdf, page), heading)) << title << " on " << page;
+    previous = page;
+  }
+}
+
 class BookFileTest : public ::testing::Test {
  protected:
   fs::path Path(const char* name) const { return fs::path(dir_.path().toStdString()) / name; }
@@ -85,15 +107,7 @@ TEST_F(BookFileTest, PdfHoldsTheNumbersHeaderFooterAndContentsWithFontsEmbedded)
     EXPECT_TRUE(std::regex_search(PageText(pdf, page), std::regex(footer))) << footer;
   }
 
-  // The contents (page 2) name the page on which each chapter's heading stands.
-  const std::string contents = PageText(pdf, 2);
-  for (const std::string title : {"1 河槽桥墩冲刷", "2 桥台冲刷"}) {
-    std::smatch m;
-    ASSERT_TRUE(std::regex_search(contents, m, std::regex(title + "\\s+(\\d+)"))) << title;
-    const int page = std::stoi(m[1]);
-    EXPECT_GT(page, 2) << "a chapter begins after the contents";
-    EXPECT_NE(PageText(pdf, page).find(title), std::string::npos) << title << " on " << page;
-  }
+  ExpectContentsPointAtChapters(pdf, {"1 河槽桥墩冲刷", "2 桥台冲刷"});
 
   const std::string fonts = Output("pdffonts " + Quoted(pdf));
   std::istringstream lines(fonts);
@@ -191,6 +205,37 @@ TEST_F(BookFileTest, DocxIsAWellFormedPackageHoldingTheSameNumbers) {
   EXPECT_EQ(read["word/header1.xml"].text, "清水河大桥 <K12+300> & 桥位");
   EXPECT_EQ(read["word/footer1.xml"].text, "第 1 页 共 1 页");
   EXPECT_EQ(read["word/footer1.xml"].fields, " PAGE  NUMPAGES ");
+}
+
+TEST_F(BookFileTest, ProjectBookHasItsCoverChaptersInOrderAndOneSignatureBlock) {
+  FormState form31 = DefaultState(*FindWindow("Form31"));
+  form31.fields = {{"Text1", "120"}, {"Text2", "850"}, {"Text3", "100"}, {"Text4", "0.6"}};
+  const std::vector<book::Document> chapters{
+      render::PressChapter(*FindWindow("Form31"), "Command1", form31),
+      render::PressChapter(*FindWindow("form3"), "Command1", DefaultState(*FindWindow("form3")))};
+  const ProjectInfo info{.project_name = "清水河大桥工程",
+                         .bridge_name = "清水河大桥",
+                         .route = "G320 K12+300",
+                         .design_unit = "某某设计院",
+                         .date = "2026年12月10日",
+                         .calculated_by = "张三",
+                         .checked_by = "李四",
+                         .approved_by = "王五"};
+  const fs::path pdf = Path("工程.pdf");
+  ASSERT_EQ(WriteBook(AssembleProjectBook(info, chapters), pdf), std::nullopt);
+
+  const std::string cover = PageText(pdf, 1);
+  for (const char* expected :
+       {"清水河大桥计算书", "清水河大桥工程", "G320 K12+300", "某某设计院"}) {
+    EXPECT_NE(cover.find(expected), std::string::npos) << expected;
+  }
+  ExpectContentsPointAtChapters(
+      pdf, {"1  利用流域面积比拟法计算设计流量", "2  非粘性土河床桥墩冲刷计算（河槽）"});
+  const std::string all = testing::PdfText(pdf);
+  EXPECT_NE(all.find("948.261"), std::string::npos);
+  // The chapters' own signature lines gave way to the project's.
+  EXPECT_EQ(all.find("复核"), all.rfind("复核"));
+  EXPECT_NE(PageText(pdf, PageCount(pdf)).find("王五"), std::string::npos);
 }
 
 TEST_F(BookFileTest, AFailedWriteLeavesNoFileAndSaysWhy) {
