@@ -46,11 +46,14 @@ class Builder {
   /// The contents' page column, once the chapters' pages are known.
   void SetContentsPages(const std::vector<int>& pages) {
     if (contents_ == nullptr) return;
+    // One layout again for all the numbers, not one for each.
+    cursor_.beginEditBlock();
     for (int row = 0; row < contents_->rows() && row < static_cast<int>(pages.size()); ++row) {
       QTextCursor cell = contents_->cellAt(row, 1).firstCursorPosition();
       cell.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
       cell.insertText(QString::number(pages[static_cast<std::size_t>(row)]), BodyFormat());
     }
+    cursor_.endEditBlock();
   }
 
   const std::vector<int>& chapter_blocks() const { return chapter_blocks_; }
@@ -72,8 +75,9 @@ class Builder {
 
   QTextCharFormat HeadingFormat(int level) const {
     QTextCharFormat format = BodyFormat();
+    // Size, not weight: the Song face has no bold, and Qt does not embolden an embedded font, so
+    // bold would reach only the Latin letters and digits.
     format.setFontPointSize(kHeadingPoints[std::clamp(level, 1, 3) - 1]);
-    format.setFontWeight(QFont::Bold);
     return format;
   }
 
@@ -202,10 +206,8 @@ class Builder {
     format.setTopMargin(Pt(2));
     format.setBottomMargin(Pt(2));
     StartBlock(format, BodyFormat());
-    QTextCharFormat bold = BodyFormat();
-    bold.setFontWeight(QFont::Bold);
     const std::string text = book::PlainText(note.runs);
-    if (!text.starts_with(kNotePrefix)) cursor_.insertText(Q(kNotePrefix), bold);
+    if (!text.starts_with(kNotePrefix)) cursor_.insertText(Q(kNotePrefix), BodyFormat());
     InsertRuns(cursor_, note.runs, BodyFormat());
   }
 
@@ -217,15 +219,19 @@ class Builder {
     QTextTableFormat format = qtable->format();
     format.setHeaderRowCount(1);  // repeated at the top of every page the table runs onto
     qtable->setFormat(format);
-    QTextCharFormat bold = BodyFormat();
-    bold.setFontWeight(QFont::Bold);
     for (int row = 0; row < rows; ++row) {
       const std::vector<book::Runs>& cells =
           row == 0 ? table.header : table.rows[static_cast<std::size_t>(row - 1)];
       for (int column = 0; column < columns && column < static_cast<int>(cells.size()); ++column) {
-        QTextCursor cell = qtable->cellAt(row, column).firstCursorPosition();
-        cell.setBlockFormat(BlockFormat(Qt::AlignCenter));
-        InsertRuns(cell, cells[static_cast<std::size_t>(column)], row == 0 ? bold : BodyFormat());
+        QTextTableCell cell = qtable->cellAt(row, column);
+        if (row == 0) {  // the heading row set apart by a tint (see HeadingFormat on bold)
+          QTextTableCellFormat tint = cell.format().toTableCellFormat();
+          tint.setBackground(QColor(230, 230, 230));
+          cell.setFormat(tint);
+        }
+        QTextCursor cursor = cell.firstCursorPosition();
+        cursor.setBlockFormat(BlockFormat(Qt::AlignCenter));
+        InsertRuns(cursor, cells[static_cast<std::size_t>(column)], BodyFormat());
       }
     }
   }

@@ -82,18 +82,27 @@ book::Document PressChapter(const Window& window, std::string_view button, const
 
   const FormState after = ApplyEffects(before, effects);
   blocks.push_back(book::Heading{2, std::string(book_texts::kResults)});
-  book::Table results{.header = {Plain(book_texts::kItem), Plain(book_texts::kResult)},
-                      .widths = {3, 1}};
-  for (const Field* field : Fields(window)) {
-    if (field->role != FieldRole::kResult) continue;
-    const auto it = after.fields.find(field->control);
-    if (it == after.fields.end() || it->second.empty()) continue;
-    results.rows.push_back({Plain(ItemText(field->label.caption)), Plain(it->second)});
+  // One table per frame of results, under the frame's caption where the window has several
+  // (the same quantity by two formulas).
+  std::vector<std::pair<std::string_view, book::Table>> groups;
+  for (const Block& block : window.blocks) {
+    book::Table results{.header = {Plain(book_texts::kItem), Plain(book_texts::kResult)},
+                        .widths = {3, 1}};
+    for (const Item& item : block.items) {
+      const auto* field = std::get_if<Field>(&item);
+      if (field == nullptr || field->role != FieldRole::kResult) continue;
+      const auto it = after.fields.find(field->control);
+      if (it == after.fields.end() || it->second.empty()) continue;
+      results.rows.push_back({Plain(ItemText(field->label.caption)), Plain(it->second)});
+    }
+    if (!results.rows.empty()) groups.emplace_back(block.caption, std::move(results));
   }
-  if (results.rows.empty()) {
-    blocks.push_back(book::Paragraph{Plain(book_texts::kNotCalculated)});
-  } else {
-    blocks.push_back(std::move(results));
+  if (groups.empty()) blocks.push_back(book::Paragraph{Plain(book_texts::kNotCalculated)});
+  for (auto& [caption, table] : groups) {
+    if (groups.size() > 1 && !caption.empty()) {
+      blocks.push_back(book::Heading{3, ItemText(caption)});
+    }
+    blocks.push_back(std::move(table));
   }
 
   for (const Effect& effect : effects) {
