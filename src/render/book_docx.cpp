@@ -171,6 +171,7 @@ std::vector<int> ColumnTwips(std::size_t columns, const std::vector<double>& wid
   double total = 0;
   for (double s : shares) total += s;
   std::vector<int> twips;
+  twips.reserve(columns);
   for (double s : shares) twips.push_back(static_cast<int>(kBodyTwips * s / total));
   return twips;
 }
@@ -565,7 +566,7 @@ std::string DocxBytes(const book::Document& document) {
     }
   }
   if (zip_close(archive.get()) != 0) return {};
-  archive.release();  // closed, and freed by zip_close
+  static_cast<void>(archive.release());  // closed, and freed by zip_close
 
   std::string bytes;
   zip_stat_t stat;

@@ -80,7 +80,7 @@ void BookPreview::Print() {
 }
 
 QString BookPreview::LastFolder() {
-  const QString folder = Settings().value(kFolderKey).toString();
+  QString folder = Settings().value(kFolderKey).toString();
   if (!folder.isEmpty() && QDir(folder).exists()) return folder;
   return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
