@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev libgl-dev
   libboost-dev
   libgtest-dev
+  nlohmann-json3-dev
+  libsimdjson-dev libbenchmark-dev
   libzip-dev pkg-config
   poppler-utils
   fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core

@@ -6,19 +6,107 @@
 // (message boxes it raises are dismissed), so results show in the picture; FORM:Option1 turns an
 // option button on. Windows a press brings up (the report viewer) are saved too, as
 // FORM_..._NAME.png. The report file goes to OUTDIR/report, never to the Documents folder.
+//
+//   velmora-screenshots OUTDIR --write-failures
+//
+// saves the warning of a report that could not be written, once for each reason, as
+// write-failure-NAME.png. Run with HOME unset as an account without a home, it adds the
+// warning that says so.
+// FileMenu and ProjectInfo are the main window with its 文件 menu open and the 工程信息 dialog.
 #include <QApplication>
 #include <QDir>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <system_error>
 
+#include "common/file_write.h"
 #include "common/registry.h"
+#include "common/texts.h"
 #include "shell/fonts.h"
 #include "shell/form_window.h"
+#include "shell/message_box.h"
+#include "shell/project_info_dialog.h"
+#include "shell/project_session.h"
 #include "shell/report_file.h"
 #include "shell/text.h"
+#include "shell/user_files.h"
 #include "shell/window_manager.h"
+
+namespace {
+
+QString next_box_file;  // where the next box is saved before it is closed
+
+// The report's warning for each reason the system may give, as WriteReportFile shows it.
+void WriteFailures(const QDir& out) {
+  const std::pair<int, const char*> reasons[] = {
+      {ENOSPC, "no-space"},   {EDQUOT, "quota"},        {EACCES, "no-permission"},
+      {EROFS, "read-only"},   {ENOTDIR, "file-blocks"}, {EISDIR, "folder-blocks"},
+      {ENAMETOOLONG, "long"}, {ENOENT, "no-folder"},    {EFBIG, "too-large"},
+      {EIO, "device"},        {EBUSY, "other"},
+  };
+  // Where the report goes for this user, not the tool's own folder.
+  QString no_home;
+  const QString path = QDir(QDir(velmora::DocumentsFolder(&no_home))
+                                .filePath(velmora::Q(velmora::texts::kReportFolder)))
+                           .filePath(velmora::Q(velmora::texts::kReportFile));
+  for (const auto& [error, name] : reasons) {
+    const velmora::WriteFailure failure{error, std::generic_category().message(error)};
+    next_box_file = out.filePath(QStringLiteral("write-failure-%1.png").arg(QLatin1String(name)));
+    std::printf("%s\n", qPrintable(next_box_file));
+    velmora::ShowWarning(nullptr, velmora::Q(velmora::texts::kReportTitle),
+                         velmora::FileFailureText(velmora::texts::kReportNotWritten, path,
+                                                  velmora::Q(failure.Reason())));
+  }
+  if (qEnvironmentVariableIsEmpty("HOME")) {
+    velmora::SetReportFolder(QString());
+    next_box_file = out.filePath(QStringLiteral("write-failure-no-home.png"));
+    std::printf("%s\n", qPrintable(next_box_file));
+    velmora::WriteReportFile(nullptr, {"-"});
+  }
+}
+
+velmora::ProjectInfo SampleInfo() {
+  velmora::ProjectInfo info;
+  info.name = "G210 线清水河段改建工程";
+  info.route = "K12+350";
+  info.bridge = "清水河大桥";
+  info.designer = "某某公路勘察设计院";
+  info.calculated_by = "张工";
+  info.checked_by = "李工";
+  info.date = "2026-12-10";
+  info.notes = "设计洪水频率 1/100";
+  return info;
+}
+
+// The main window with its 文件 menu dropped down, as one picture.
+QPixmap FileMenuPicture(velmora::WindowManager& windows) {
+  auto* main = qobject_cast<QMainWindow*>(windows.Open("Form6"));
+  windows.project().SetInfo(SampleInfo());
+  auto* menu = main->findChild<QMenu*>(QStringLiteral("文件"));
+  const QRect item = main->menuBar()->actionGeometry(menu->menuAction());
+  menu->popup(main->menuBar()->mapToGlobal(item.bottomLeft()));
+  QCoreApplication::processEvents();
+  const QPixmap window = main->grab();
+  const QPixmap dropped = menu->grab();
+  const QPoint at = main->mapFromGlobal(menu->pos());
+  QPixmap canvas(window.width(), std::max(window.height(), at.y() + dropped.height()));
+  canvas.fill(Qt::white);
+  QPainter painter(&canvas);
+  painter.drawPixmap(0, 0, window);
+  painter.drawPixmap(at, dropped);
+  menu->hide();
+  return canvas;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -38,14 +126,35 @@ int main(int argc, char** argv) {
   // Boxes raised by a press would wait for a click: close each as it appears.
   QTimer dismiss;
   QObject::connect(&dismiss, &QTimer::timeout, [] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->done(0);
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      if (!next_box_file.isEmpty()) box->grab().save(next_box_file);
+      next_box_file.clear();
+      box->done(0);
+    }
   });
   dismiss.start(20);
 
   velmora::SetReportFolder(out.filePath(QStringLiteral("report")));
+  if (targets == QStringList{QStringLiteral("--write-failures")}) {
+    WriteFailures(out);
+    return 0;
+  }
   velmora::WindowManager windows;
   int status = 0;
   for (const QString& target : targets) {
+    if (target == QStringLiteral("FileMenu") || target == QStringLiteral("ProjectInfo")) {
+      const QString file = out.filePath(target + QStringLiteral(".png"));
+      if (target == QStringLiteral("FileMenu")) {
+        FileMenuPicture(windows).save(file);
+      } else {
+        velmora::ProjectInfoDialog dialog(SampleInfo(), nullptr);
+        dialog.show();
+        QCoreApplication::processEvents();
+        dialog.grab().save(file);
+      }
+      std::printf("%s\n", qPrintable(file));
+      continue;
+    }
     const QStringList parts = target.split(QLatin1Char(':'));
     QWidget* window = windows.Open(velmora::U(parts[0]));
     if (window == nullptr) {

@@ -1,40 +1,180 @@
 #include "cli/json.h"
 
+#include <simdjson.h>
+
 #include <array>
-#include <cstdio>
+#include <cassert>
+#include <cstdint>
+#include <cstring>
+
+#include "cli/utf8.h"
 
 namespace velmora::json {
+namespace {
 
-std::string Quote(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          std::array<char, 8> buffer{};
-          std::snprintf(buffer.data(), buffer.size(), "\\u%04x", c);
-          out += buffer.data();
-        } else {
-          out.push_back(c);
-        }
+// A JSON number as RFC 8259 writes it: -?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?
+bool IsJsonNumber(std::string_view s) {
+  std::size_t i = 0;
+  auto digits = [&] {
+    const std::size_t start = i;
+    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    return i > start;
+  };
+  if (i < s.size() && s[i] == '-') ++i;
+  if (i < s.size() && s[i] == '0') {
+    ++i;
+  } else if (!digits()) {
+    return false;
+  }
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    if (!digits()) return false;
+  }
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    if (!digits()) return false;
+  }
+  return i == s.size();
+}
+
+std::string_view TrimRight(std::string_view s) {
+  while (!s.empty() &&
+         (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\n')) {
+    s.remove_suffix(1);
+  }
+  return s;
+}
+
+}  // namespace
+
+namespace {
+
+// The bytes a JSON string cannot hold as they are: control characters, the quote, the backslash.
+constexpr auto kEscaped = [] {
+  std::array<bool, 256> table{};
+  for (int c = 0; c < 0x20; ++c) table[static_cast<std::size_t>(c)] = true;
+  table['"'] = true;
+  table['\\'] = true;
+  return table;
+}();
+
+void AppendEscape(std::string& out, unsigned char c) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  switch (c) {
+    case '"':
+      out.append("\\\"");
+      break;
+    case '\\':
+      out.append("\\\\");
+      break;
+    case '\n':
+      out.append("\\n");
+      break;
+    case '\r':
+      out.append("\\r");
+      break;
+    case '\t':
+      out.append("\\t");
+      break;
+    default:
+      out.append("\\u00");
+      out.push_back(kHex[c >> 4]);
+      out.push_back(kHex[c & 0xF]);
+  }
+}
+
+// The ASCII bytes that pass through as they are.
+constexpr auto kPlain = [] {
+  std::array<bool, 256> table{};
+  for (int c = 0x20; c < 0x80; ++c)
+    table[static_cast<std::size_t>(c)] = !kEscaped[static_cast<std::size_t>(c)];
+  return table;
+}();
+
+// True when the text is written as it stands: plain ASCII and well-formed three-byte sequences
+// (most Chinese text), nothing to escape or replace.
+bool IsPlain(std::string_view text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* const end = p + text.size();
+  while (p < end) {
+    if (kPlain[*p]) {
+      ++p;
+    } else if (*p >= 0xE1 && *p <= 0xEF && *p != 0xED && end - p >= 3 && (p[1] & 0xC0) == 0x80 &&
+               (p[2] & 0xC0) == 0x80) {
+      p += 3;
+    } else {
+      return false;
     }
   }
+  return true;
+}
+
+}  // namespace
+
+void AppendQuoted(std::string& out, std::string_view text) {
+  // The usual case in one piece: the quotes and the text copied at once.
+  if (IsPlain(text)) {
+    const std::size_t at = out.size();
+    out.resize(at + text.size() + 2);
+    char* to = out.data() + at;
+    to[0] = '"';
+    std::memcpy(to + 1, text.data(), text.size());
+    to[text.size() + 1] = '"';
+    return;
+  }
   out.push_back('"');
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const auto* const end = p + text.size();
+  const auto* run = p;  // start of the bytes that pass through unchanged
+  auto flush = [&] {
+    out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
+  };
+  while (p < end) {
+    // Eight plain ASCII bytes at a time: none >= 0x80, below 0x20, a quote or a backslash.
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    while (end - p >= 8) {
+      std::uint64_t v = 0;
+      std::memcpy(&v, p, 8);
+      const std::uint64_t quote = v ^ (kOnes * '"');
+      const std::uint64_t backslash = v ^ (kOnes * '\\');
+      const std::uint64_t special = (v - kOnes * 0x20) | (quote - kOnes) | (backslash - kOnes);
+      if (((special & ~v) | v) & kHighs) break;
+      p += 8;
+    }
+    if (p == end) break;
+    const unsigned char c = *p;
+    if (kPlain[c]) {
+      ++p;
+    } else if (c >= 0xE1 && c <= 0xEF && c != 0xED && end - p >= 3 && (p[1] & 0xC0) == 0x80 &&
+               (p[2] & 0xC0) == 0x80) {
+      p += 3;  // most Chinese text: a three-byte sequence with no special case
+    } else if (c >= 0x80) {
+      std::size_t bad = 0;
+      const std::size_t length = Utf8SequenceLength(p, static_cast<std::size_t>(end - p), bad);
+      if (length != 0) {
+        p += length;
+      } else {
+        flush();
+        out.append(kReplacementCharacter);
+        p += bad;
+        run = p;
+      }
+    } else {
+      flush();
+      AppendEscape(out, c);
+      ++p;
+      run = p;
+    }
+  }
+  flush();
+  out.push_back('"');
+}
+
+std::string Quote(std::string_view text) {
+  std::string out;
+  AppendQuoted(out, text);
   return out;
 }
 
@@ -43,261 +183,174 @@ void Writer::Separate() {
     after_key_ = false;
     return;
   }
-  if (!first_.empty()) {
-    if (!first_.back()) out_.push_back(',');
-    first_.back() = false;
+  if (depth_ > 0) {
+    const unsigned long long bit = 1ULL << (depth_ - 1);
+    if ((written_ & bit) != 0) out_->push_back(',');
+    written_ |= bit;
   }
 }
 
 Writer& Writer::BeginObject() {
   Separate();
-  out_.push_back('{');
-  first_.push_back(true);
+  out_->push_back('{');
+  assert(depth_ < 64);
+  written_ &= ~(1ULL << depth_);
+  ++depth_;
   return *this;
 }
 
 Writer& Writer::EndObject() {
-  out_.push_back('}');
-  first_.pop_back();
+  out_->push_back('}');
+  --depth_;
   return *this;
 }
 
 Writer& Writer::BeginArray() {
   Separate();
-  out_.push_back('[');
-  first_.push_back(true);
+  out_->push_back('[');
+  assert(depth_ < 64);
+  written_ &= ~(1ULL << depth_);
+  ++depth_;
   return *this;
 }
 
 Writer& Writer::EndArray() {
-  out_.push_back(']');
-  first_.pop_back();
+  out_->push_back(']');
+  --depth_;
   return *this;
 }
 
 Writer& Writer::Key(std::string_view key) {
   Separate();
-  out_ += Quote(key);
-  out_.push_back(':');
+  AppendQuoted(*out_, key);
+  out_->push_back(':');
   after_key_ = true;
   return *this;
 }
 
 Writer& Writer::String(std::string_view value) {
   Separate();
-  out_ += Quote(value);
+  AppendQuoted(*out_, value);
   return *this;
 }
 
 Writer& Writer::Bool(bool value) {
   Separate();
-  out_ += value ? "true" : "false";
+  out_->append(value ? "true" : "false");
   return *this;
 }
 
 Writer& Writer::Null() {
   Separate();
-  out_ += "null";
+  out_->append("null");
   return *this;
 }
 
-namespace {
-
-// A small recursive-descent reader over one line. Only what a request needs is kept: strings,
-// and the raw text of numbers and literals where a text is expected.
-class Reader {
- public:
-  explicit Reader(std::string_view text) : text_(text) {}
-
-  bool Fail(std::string why) {
-    if (error_.empty()) error_ = std::move(why) + " at offset " + std::to_string(pos_);
-    return false;
-  }
-  const std::string& error() const { return error_; }
-
-  void SkipSpace() {
-    while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' ||
-                                   text_[pos_] == '\r' || text_[pos_] == '\n')) {
-      ++pos_;
-    }
-  }
-
-  bool Consume(char c) {
-    SkipSpace();
-    if (pos_ < text_.size() && text_[pos_] == c) {
-      ++pos_;
-      return true;
-    }
-    return false;
-  }
-
-  bool AtEnd() {
-    SkipSpace();
-    return pos_ == text_.size();
-  }
-
-  bool ReadString(std::string& out) {
-    SkipSpace();
-    if (pos_ >= text_.size() || text_[pos_] != '"') return Fail("expected a string");
-    ++pos_;
-    out.clear();
-    while (pos_ < text_.size()) {
-      const char c = text_[pos_++];
-      if (c == '"') return true;
-      if (static_cast<unsigned char>(c) < 0x20) return Fail("control character in a string");
-      if (c != '\\') {
-        out.push_back(c);
-        continue;
-      }
-      if (pos_ >= text_.size()) break;
-      const char e = text_[pos_++];
-      switch (e) {
-        case '"':
-        case '\\':
-        case '/':
-          out.push_back(e);
-          break;
-        case 'b':
-          out.push_back('\b');
-          break;
-        case 'f':
-          out.push_back('\f');
-          break;
-        case 'n':
-          out.push_back('\n');
-          break;
-        case 'r':
-          out.push_back('\r');
-          break;
-        case 't':
-          out.push_back('\t');
-          break;
-        case 'u':
-          if (!ReadEscapedCodePoint(out)) return false;
-          break;
-        default:
-          return Fail("bad escape in a string");
-      }
-    }
-    return Fail("unterminated string");
-  }
-
-  // A string, or the literal text of a number, true, false or null, as a field text.
-  bool ReadText(std::string& out) {
-    SkipSpace();
-    if (pos_ < text_.size() && text_[pos_] == '"') return ReadString(out);
-    const std::size_t start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != ',' && text_[pos_] != '}' && text_[pos_] != ']' &&
-           text_[pos_] != ' ') {
-      ++pos_;
-    }
-    out = std::string(text_.substr(start, pos_ - start));
-    if (out == "true") out = "1";
-    if (out == "false" || out == "null") out = out == "false" ? "0" : "";
-    if (out.empty() && text_.substr(start, 4) != "null") return Fail("expected a value");
-    return true;
-  }
-
- private:
-  bool ReadHex4(unsigned& value) {
-    if (pos_ + 4 > text_.size()) return Fail("short \\u escape");
-    value = 0;
-    for (int i = 0; i < 4; ++i) {
-      const char c = text_[pos_++];
-      value <<= 4;
-      if (c >= '0' && c <= '9') {
-        value |= static_cast<unsigned>(c - '0');
-      } else if (c >= 'a' && c <= 'f') {
-        value |= static_cast<unsigned>(c - 'a' + 10);
-      } else if (c >= 'A' && c <= 'F') {
-        value |= static_cast<unsigned>(c - 'A' + 10);
-      } else {
-        return Fail("bad \\u escape");
-      }
-    }
-    return true;
-  }
-
-  bool ReadEscapedCodePoint(std::string& out) {
-    unsigned cp = 0;
-    if (!ReadHex4(cp)) return false;
-    if (cp >= 0xD800 && cp <= 0xDBFF) {
-      unsigned low = 0;
-      if (text_.substr(pos_, 2) != "\\u") return Fail("lone surrogate");
-      pos_ += 2;
-      if (!ReadHex4(low) || low < 0xDC00 || low > 0xDFFF) return Fail("bad surrogate pair");
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-    } else if (cp >= 0xDC00 && cp <= 0xDFFF) {
-      return Fail("lone surrogate");
-    }
-    if (cp < 0x80) {
-      out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-    return true;
-  }
-
-  std::string_view text_;
-  std::size_t pos_ = 0;
-  std::string error_;
+struct RequestReader::Impl {
+  simdjson::ondemand::parser parser;
 };
 
-}  // namespace
+std::size_t RequestReader::Padding() { return simdjson::SIMDJSON_PADDING; }
 
-std::optional<PressRequest> ParsePressRequest(std::string_view line, std::string& error) {
-  Reader r(line);
-  PressRequest request;
+RequestReader::RequestReader() : impl_(std::make_unique<Impl>()) {}
+RequestReader::~RequestReader() = default;
+
+bool RequestReader::Read(const char* line, std::size_t size, std::size_t capacity,
+                         RequestView& request, std::string& error) {
+  namespace od = simdjson::ondemand;
+  request.form = {};
+  request.button = {};
+  request.inputs.clear();
+  auto fail = [&](std::string_view why) {
+    error.assign(why);
+    return false;
+  };
+  auto malformed = [&](simdjson::error_code code) {
+    error.assign("malformed JSON: ");
+    // simdjson finds text after the object when it looks for the object's end.
+    error.append(code == simdjson::INCOMPLETE_ARRAY_OR_OBJECT
+                     ? "an object or array is not closed, or text follows the object"
+                     : simdjson::error_message(code));
+    return false;
+  };
+  od::document doc;
+  if (const auto code =
+          impl_->parser.iterate(simdjson::padded_string_view(line, size, capacity)).get(doc)) {
+    return malformed(code);
+  }
+  od::object object;
+  if (const auto code = doc.get_object().get(object)) {
+    return code == simdjson::INCORRECT_TYPE ? fail("not a JSON object") : malformed(code);
+  }
   bool has_form = false;
   bool has_button = false;
-  auto fail = [&](std::string why) -> std::optional<PressRequest> {
-    r.Fail(std::move(why));
-    error = r.error();
-    return std::nullopt;
-  };
-  if (!r.Consume('{')) return fail("expected an object");
-  if (!r.Consume('}')) {
-    do {
-      std::string key;
-      if (!r.ReadString(key)) return fail("expected a key");
-      if (!r.Consume(':')) return fail("expected ':'");
-      if (key == "form") {
-        if (!r.ReadString(request.form)) return fail("form must be a string");
-        has_form = true;
-      } else if (key == "button") {
-        if (!r.ReadString(request.button)) return fail("button must be a string");
-        has_button = true;
-      } else if (key == "inputs") {
-        if (!r.Consume('{')) return fail("inputs must be an object");
-        if (!r.Consume('}')) {
-          do {
-            std::string control;
-            std::string text;
-            if (!r.ReadString(control)) return fail("expected a control name");
-            if (!r.Consume(':')) return fail("expected ':'");
-            if (!r.ReadText(text)) return fail("expected a field text");
-            request.inputs.emplace_back(std::move(control), std::move(text));
-          } while (r.Consume(','));
-          if (!r.Consume('}')) return fail("expected '}' after inputs");
-        }
-      } else {
-        return fail("unknown key \"" + key + "\"");
+  for (auto member : object) {
+    od::field field;
+    std::string_view key;
+    if (const auto code = std::move(member).get(field)) return malformed(code);
+    if (const auto code = field.unescaped_key().get(key)) return malformed(code);
+    od::value value = field.value();
+    if (key == "form" || key == "button") {
+      std::string_view& target = key == "form" ? request.form : request.button;
+      if (value.get_string().get(target) != simdjson::SUCCESS) {
+        error.assign(key);
+        error.append(" must be a string");
+        return false;
       }
-    } while (r.Consume(','));
-    if (!r.Consume('}')) return fail("expected '}'");
+      (key == "form" ? has_form : has_button) = true;
+    } else if (key == "inputs") {
+      od::object inputs;
+      if (value.get_object().get(inputs) != simdjson::SUCCESS) {
+        return fail("inputs must be an object");
+      }
+      for (auto input_member : inputs) {
+        od::field input;
+        std::string_view control;
+        od::json_type type{};
+        if (const auto code = std::move(input_member).get(input)) return malformed(code);
+        if (const auto code = input.unescaped_key().get(control)) return malformed(code);
+        od::value input_value = input.value();
+        if (const auto code = input_value.type().get(type)) return malformed(code);
+        std::string_view text;
+        if (type == od::json_type::string) {
+          if (const auto code = input_value.get_string().get(text)) return malformed(code);
+        } else if (type == od::json_type::number) {
+          // A number stands for its text as written: 120 is "120", 1e3 is "1e3".
+          text = TrimRight(input_value.raw_json_token());
+          if (!IsJsonNumber(text)) return fail("malformed number for " + std::string(control));
+        } else {
+          error.assign("the value of ");
+          error.append(control);
+          error.append(" must be a string or a number");
+          return false;
+        }
+        request.inputs.emplace_back(control, text);
+      }
+    } else {
+      error.assign("unknown key \"");
+      error.append(key);
+      error.append("\"");
+      return false;
+    }
   }
-  if (!r.AtEnd()) return fail("trailing text");
+  // Past the object's end the document has no location left, unless text follows.
+  if (doc.current_location().error() != simdjson::OUT_OF_BOUNDS) {
+    return fail("trailing text after the object");
+  }
   if (!has_form || !has_button) return fail("form and button are required");
+  return true;
+}
+
+std::optional<PressRequest> ParsePressRequest(std::string_view line, std::string& error) {
+  const simdjson::padded_string padded(line);
+  RequestReader reader;
+  RequestView view;
+  if (!reader.Read(padded.data(), padded.size(), padded.size() + RequestReader::Padding(), view,
+                   error)) {
+    return std::nullopt;
+  }
+  PressRequest request{std::string(view.form), std::string(view.button), {}};
+  for (const auto& [control, text] : view.inputs) request.inputs.emplace_back(control, text);
   return request;
 }
 

@@ -1,7 +1,8 @@
-// Just enough JSON for the runner: a writer for its output and a reader for --jsonl input.
+// The runner's JSON: a writer for its output and a reader (simdjson) for --jsonl input.
 #pragma once
 
-#include <map>
+#include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,12 +11,22 @@
 
 namespace velmora::json {
 
-/// The text as a JSON string literal, quotes included. UTF-8 passes through unchanged.
+/// Appends the text as a JSON string literal, quotes included. Valid UTF-8 passes through
+/// unchanged; each ill-formed byte sequence becomes U+FFFD, so the output is always valid JSON.
+void AppendQuoted(std::string& out, std::string_view text);
+
+/// The text as a JSON string literal, quotes included (see AppendQuoted).
 std::string Quote(std::string_view text);
 
-/// Builds one JSON object or array in order.
+/// Builds one JSON object or array in order, appending to its own buffer.
 class Writer {
  public:
+  Writer() = default;
+  /// Appends to `out` instead of a buffer of its own; Take() then returns nothing.
+  explicit Writer(std::string& out) : out_(&out) {}
+  Writer(const Writer&) = delete;  // it may point into itself
+  Writer& operator=(const Writer&) = delete;
+
   Writer& BeginObject();
   Writer& EndObject();
   Writer& BeginArray();
@@ -24,12 +35,16 @@ class Writer {
   Writer& String(std::string_view value);
   Writer& Bool(bool value);
   Writer& Null();
-  std::string Take() { return std::move(out_); }
+  std::string Take() { return std::move(own_); }
 
  private:
   void Separate();
-  std::string out_;
-  std::vector<bool> first_;  // per open container: nothing written in it yet
+  std::string own_;
+  std::string* out_ = &own_;
+  // One bit per open container: something has been written in it. 64 levels is far beyond any
+  // output of the runner.
+  unsigned long long written_ = 0;
+  int depth_ = 0;
   bool after_key_ = false;
 };
 
@@ -38,6 +53,34 @@ struct PressRequest {
   std::string form;
   std::string button;
   std::vector<std::pair<std::string, std::string>> inputs;
+};
+
+/// A request as views into the reader's buffers, valid until its next Read.
+struct RequestView {
+  std::string_view form;
+  std::string_view button;
+  std::vector<std::pair<std::string_view, std::string_view>> inputs;
+};
+
+/// Reads request lines one after the other, reusing its buffers.
+class RequestReader {
+ public:
+  /// The readable bytes a line must have after its end (`capacity` below counts them).
+  static std::size_t Padding();
+
+  RequestReader();
+  ~RequestReader();
+  RequestReader(const RequestReader&) = delete;
+  RequestReader& operator=(const RequestReader&) = delete;
+
+  /// Reads one line whose memory stays readable for `capacity` >= size + Padding() bytes. On
+  /// malformed input returns false and says why in `error`.
+  bool Read(const char* line, std::size_t size, std::size_t capacity, RequestView& request,
+            std::string& error);
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
 };
 
 /// Parses a request line; on malformed input returns nothing and says why in `error`.

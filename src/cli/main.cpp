@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,5 +9,5 @@
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> args(argv + 1, argv + argc);
-  return velmora::RunCli(args, std::cin, std::cout, std::cerr);
+  return velmora::RunCli(args, std::cin, std::cout, std::cerr, isatty(STDERR_FILENO) == 1);
 }

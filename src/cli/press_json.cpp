@@ -1,5 +1,7 @@
 #include "cli/press_json.h"
 
+#include <vector>
+
 #include "cli/json.h"
 
 namespace velmora {
@@ -7,20 +9,36 @@ namespace velmora {
 std::string PressResultJson(const Window& window, std::string_view button, const FormState& before,
                             const Effects& effects) {
   const FormState after = ApplyEffects(before, effects);
+  const std::vector<const Field*> fields = Fields(window);
+  std::vector<const std::string*> texts;
+  texts.reserve(fields.size());
+  for (const Field* field : fields) texts.push_back(&after.fields.at(std::string(field->control)));
+  std::string out;
+  AppendPressResultJson(out, window, button, fields, texts, effects);
+  return out;
+}
 
-  json::Writer w;
+void AppendPressResultJson(std::string& out, const Window& window, std::string_view button,
+                           std::span<const Field* const> fields,
+                           std::span<const std::string* const> texts_after,
+                           const Effects& effects) {
+  json::Writer w(out);
   w.BeginObject();
   w.Key("form").String(window.form);
   w.Key("button").String(button);
   w.Key("fields").BeginObject();
-  for (const Field* field : Fields(window)) {
-    w.Key(field->control).String(after.fields.at(std::string(field->control)));
-  }
+  for (std::size_t i = 0; i < fields.size(); ++i) w.Key(fields[i]->control).String(*texts_after[i]);
   w.EndObject();
   w.Key("messages").BeginArray();
+  const effect::WriteReport* report = nullptr;
+  bool writes = false;
   for (const Effect& e : effects) {
     if (const auto* m = std::get_if<effect::Message>(&e)) {
       w.BeginObject().Key("title").String(m->title).Key("text").String(m->text).EndObject();
+    } else if (const auto* r = std::get_if<effect::WriteReport>(&e)) {
+      report = r;
+    } else if (std::holds_alternative<effect::SetOtherField>(e)) {
+      writes = true;
     }
   }
   w.EndArray();
@@ -32,17 +50,17 @@ std::string PressResultJson(const Window& window, std::string_view button, const
     w.Null();
   }
   w.Key("writes").BeginObject();
-  for (const Effect& e : effects) {
-    if (const auto* write = std::get_if<effect::SetOtherField>(&e)) {
-      w.Key(write->form + "." + write->control).String(write->text);
+  if (writes) {
+    std::string key;
+    for (const Effect& e : effects) {
+      if (const auto* write = std::get_if<effect::SetOtherField>(&e)) {
+        key.assign(write->form).append(".").append(write->control);
+        w.Key(key).String(write->text);
+      }
     }
   }
   w.EndObject();
   w.Key("report");
-  const effect::WriteReport* report = nullptr;
-  for (const Effect& e : effects) {
-    if (const auto* r = std::get_if<effect::WriteReport>(&e)) report = r;
-  }
   if (report != nullptr) {
     w.BeginArray();
     for (const std::string& line : report->lines) w.String(line);
@@ -51,7 +69,6 @@ std::string PressResultJson(const Window& window, std::string_view button, const
     w.Null();
   }
   w.EndObject();
-  return w.Take();
 }
 
 }  // namespace velmora

@@ -20,11 +20,16 @@ struct Decimal {
 // The decimal digits of `value` in scientific form with `precision` digits after the first,
 // correctly rounded. to_chars, unlike printf, never looks at the locale.
 Decimal Printed(double value, int precision) {
-  std::string buffer(static_cast<std::size_t>(precision) + 16, '\0');
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::scientific, precision);
-  buffer.resize(static_cast<std::size_t>(result.ptr - buffer.data()));
+  // The usual precisions fit on the stack; only an exact tie's 780 digits need the heap.
+  std::array<char, 64> small{};
+  std::string large;
+  const std::size_t size = static_cast<std::size_t>(precision) + 16;
+  char* const first = size <= small.size() ? small.data() : (large.resize(size), large.data());
+  const auto result =
+      std::to_chars(first, first + size, value, std::chars_format::scientific, precision);
+  const std::string_view buffer(first, static_cast<std::size_t>(result.ptr - first));
   Decimal d;
+  d.digits.reserve(static_cast<std::size_t>(precision) + 1);
   std::size_t i = 0;
   if (buffer[i] == '-') {
     d.negative = true;
@@ -33,7 +38,11 @@ Decimal Printed(double value, int precision) {
   for (; i < buffer.size() && buffer[i] != 'e'; ++i) {
     if (buffer[i] != '.') d.digits.push_back(buffer[i]);
   }
-  d.exponent = std::atoi(buffer.c_str() + i + 1) - precision;
+  int exponent = 0;
+  const char* exponent_first = buffer.data() + i + 1;
+  if (*exponent_first == '+') ++exponent_first;
+  std::from_chars(exponent_first, buffer.data() + buffer.size(), exponent);
+  d.exponent = exponent - precision;
   return d;
 }
 
@@ -135,11 +144,11 @@ std::string Exponential(const Decimal& d) {
   return text + buffer.data();
 }
 
-std::string General(double value, int significant) {
+std::string General(double value, int significant, bool exponent_allowed) {
   Decimal d = RoundSignificant(value, significant);
   if (d.digits.empty()) return "0";
   const int magnitude = d.exponent + static_cast<int>(d.digits.size());  // digits before the point
-  if (magnitude > significant || magnitude < -4) return Exponential(d);
+  if (exponent_allowed && (magnitude > significant || magnitude < -4)) return Exponential(d);
   std::string text = d.negative ? "-" : "";
   if (magnitude <= 0) {
     text += "0.";
@@ -165,7 +174,8 @@ std::string FormatPattern(Single value, std::string_view pattern) {
   return PatternText(RoundSignificant(value.value(), 7), pattern);
 }
 
-std::string GeneralText(Real value) { return General(value.value(), 15); }
-std::string GeneralText(Single value) { return General(value.value(), 7); }
+std::string GeneralText(Real value) { return General(value.value(), 15, true); }
+std::string GeneralText(Single value) { return General(value.value(), 7, true); }
+std::string DecimalText(Single value) { return General(value.value(), 7, false); }
 
 }  // namespace velmora

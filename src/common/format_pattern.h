@@ -20,5 +20,8 @@ std::string FormatPattern(Single value, std::string_view pattern);
 /// exponent, "1.5E+20".
 std::string GeneralText(Real value);
 std::string GeneralText(Single value);
+/// As `GeneralText`, never with an exponent: 9.03008E-06 is "0.00000903008", 1.5E+08
+/// "150000000".
+std::string DecimalText(Single value);
 
 }  // namespace velmora

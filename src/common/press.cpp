@@ -19,7 +19,10 @@ FormState DefaultState(const Window& window) {
   return state;
 }
 
-Press::Press(const Window& window, const FormState& state) : window_(window), state_(state) {}
+Press::Press(const Window& window, const FormState& state) : window_(window), state_(state) {
+  // Room for a window's results, so that a press grows its list once at most.
+  effects_.reserve(16);
+}
 
 const Field& Press::RequireField(std::string_view control) const {
   const Field* field = FindField(window_, control);
@@ -31,9 +34,11 @@ const Field& Press::RequireField(std::string_view control) const {
 }
 
 std::string_view Press::Text(std::string_view control) const {
-  RequireField(control);
+  // A state holds only its window's fields, so a text found there needs no second look-up.
   const auto it = state_.fields.find(control);
-  return it == state_.fields.end() ? std::string_view() : std::string_view(it->second);
+  if (it != state_.fields.end()) return it->second;
+  RequireField(control);
+  return {};
 }
 
 Real Press::Read(std::string_view control) const { return CheckedReal(ValueOfText(Text(control))); }

@@ -1,5 +1,7 @@
 #include "common/registry.h"
 
+#include <unordered_map>
+
 namespace velmora {
 
 const Window& Form6() {
@@ -37,10 +39,14 @@ const std::vector<const Window*>& AllWindows() {
 }
 
 const Window* FindWindow(std::string_view form) {
-  for (const Window* w : AllWindows()) {
-    if (w->form == form) return w;
-  }
-  return nullptr;
+  // Looked up once per press in a batch run: by hash, not by a walk over every window.
+  static const std::unordered_map<std::string_view, const Window*> by_form = [] {
+    std::unordered_map<std::string_view, const Window*> out;
+    for (const Window* w : AllWindows()) out.emplace(w->form, w);
+    return out;
+  }();
+  const auto it = by_form.find(form);
+  return it == by_form.end() ? nullptr : it->second;
 }
 
 }  // namespace velmora

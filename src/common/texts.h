@@ -28,12 +28,26 @@ inline constexpr std::string_view kReportNotRead = "计算书文件未能打开�
 inline constexpr std::string_view kReportNotSaved = "计算书未能另存为：";
 inline constexpr std::string_view kReportNotOpened = "系统编辑器未能打开文件：";
 inline constexpr std::string_view kReason = "原因：";
-inline constexpr std::string_view kFolderNotCreated = "无法建立文件夹 ";
 inline constexpr std::string_view kNoGbkEncoder = "本程序所用的Qt不支持GBK编码";
 inline constexpr std::string_view kReportSaveAs = "另存为…";
 inline constexpr std::string_view kSaveAsTitle = "另存为";
 inline constexpr std::string_view kReportOpenExternally = "用系统编辑器打开";
 inline constexpr std::string_view kTextFileFilter = "文本文件 (*.txt);;所有文件 (*)";
+
+// Why a file could not be written, as the system's error numbers say it.
+inline constexpr std::string_view kNoSpace = "磁盘空间不足";
+inline constexpr std::string_view kQuotaExceeded = "磁盘配额已用完";
+inline constexpr std::string_view kNoPermission = "没有写入权限";
+inline constexpr std::string_view kReadOnlyFileSystem = "只读文件系统";
+inline constexpr std::string_view kFileBlocksFolder = "同名的文件挡住了文件夹";
+inline constexpr std::string_view kFolderBlocksFile = "同名的文件夹挡住了文件";
+inline constexpr std::string_view kNameTooLong = "文件名太长";
+inline constexpr std::string_view kNoSuchFolder = "文件夹不存在";
+inline constexpr std::string_view kFileTooLarge = "文件太大";
+inline constexpr std::string_view kDeviceError = "读写设备出错";
+inline constexpr std::string_view kWriteFailed = "写入失败";
+inline constexpr std::string_view kNoHomeFolder =
+    "找不到用户的主文件夹（环境变量HOME未设置，本账户也没有主文件夹）";
 
 // The context menu of a reference table.
 inline constexpr std::string_view kCopy = "复制";

@@ -1,6 +1,11 @@
 #include "common/window.h"
 
 #include <algorithm>
+#include <unordered_map>
+
+#include <cctype>
+#include <utility>
+#include "common/registry.h"
 
 namespace velmora {
 namespace {
@@ -23,7 +28,92 @@ const T* Named(const std::vector<const T*>& items, std::string_view control) {
   return it == items.end() ? nullptr : *it;
 }
 
+// The controls of one window by name. Only the registry's windows are indexed: they live for the
+// whole run, so their addresses stay valid keys; any other window is searched as it stands.
+struct ControlIndex {
+  std::unordered_map<std::string_view, const Field*> fields;
+  std::unordered_map<std::string_view, const Button*> buttons;
+  std::unordered_map<std::string_view, const Option*> options;
+};
+
+// The first control of a name wins, as a search in description order would find it.
+template <typename T>
+std::unordered_map<std::string_view, const T*> ByName(const std::vector<const T*>& items) {
+  std::unordered_map<std::string_view, const T*> out;
+  for (const T* item : items) out.emplace(item->control, item);
+  return out;
+}
+
+const ControlIndex* IndexOf(const Window& window) {
+  static const std::unordered_map<const Window*, ControlIndex> indices = [] {
+    std::unordered_map<const Window*, ControlIndex> out;
+    for (const Window* w : AllWindows()) {
+      out.emplace(w, ControlIndex{ByName(ItemsOf<Field>(*w)), ByName(ItemsOf<Button>(*w)),
+                                  ByName(ItemsOf<Option>(*w))});
+    }
+    return out;
+  }();
+  const auto it = indices.find(&window);
+  return it == indices.end() ? nullptr : &it->second;
+}
+
+template <typename T>
+const T* Indexed(const std::unordered_map<std::string_view, const T*>& index,
+                 std::string_view control) {
+  const auto it = index.find(control);
+  return it == index.end() ? nullptr : it->second;
+}
+
+bool CutSuffix(std::string_view& text, std::string_view suffix) {
+  if (!text.ends_with(suffix)) return false;
+  text.remove_suffix(suffix.size());
+  return true;
+}
+
+// Cuts one trailing character of a symbol: Latin letters and digits, Greek letters, primes,
+// and the marks the captions write into symbols (Q2%, Q~, n').
+bool CutSymbolCharacter(std::string_view& text) {
+  if (text.empty()) return false;
+  const auto last = static_cast<unsigned char>(text.back());
+  if (last < 0x80) {
+    if (std::isalnum(last) != 0 ||
+        std::string_view("%~'/*").find(char(last)) != std::string_view::npos) {
+      text.remove_suffix(1);
+      return true;
+    }
+    return false;
+  }
+  if (text.size() >= 2) {
+    const auto lead = static_cast<unsigned char>(text[text.size() - 2]);
+    if (lead == 0xCE || lead == 0xCF) {  // Greek and Coptic
+      text.remove_suffix(2);
+      return true;
+    }
+  }
+  return CutSuffix(text, "′");
+}
+
 }  // namespace
+
+std::string_view FieldName(const Field& field) {
+  if (!field.name.empty()) return field.name;
+  std::string_view name = field.label.caption;
+  while (CutSuffix(name, "：") || CutSuffix(name, ":") || CutSuffix(name, " ")) {
+  }
+  // Captions mix the two kinds of bracket, even within one pair.
+  if (name.ends_with(")") || name.ends_with("）")) {
+    const std::size_t half = name.rfind('(');
+    const std::size_t full = name.rfind("（");
+    std::size_t at = std::string_view::npos;
+    if (half != std::string_view::npos) at = half;
+    if (full != std::string_view::npos && (at == std::string_view::npos || full > at)) at = full;
+    if (at != std::string_view::npos) name = name.substr(0, at);
+  }
+  const std::string_view with_symbol = name;
+  while (CutSymbolCharacter(name)) {
+  }
+  return name.empty() ? with_symbol : name;
+}
 
 std::vector<const Field*> Fields(const Window& window) { return ItemsOf<Field>(window); }
 std::vector<const Button*> Buttons(const Window& window) { return ItemsOf<Button>(window); }
@@ -44,12 +134,15 @@ std::vector<const Label*> Labels(const Window& window) {
 }
 
 const Field* FindField(const Window& window, std::string_view control) {
+  if (const ControlIndex* index = IndexOf(window)) return Indexed(index->fields, control);
   return Named(Fields(window), control);
 }
 const Button* FindButton(const Window& window, std::string_view control) {
+  if (const ControlIndex* index = IndexOf(window)) return Indexed(index->buttons, control);
   return Named(Buttons(window), control);
 }
 const Option* FindOption(const Window& window, std::string_view control) {
+  if (const ControlIndex* index = IndexOf(window)) return Indexed(index->options, control);
   return Named(Options(window), control);
 }
 const Label* FindLabel(const Window& window, std::string_view control) {

@@ -2,6 +2,7 @@
 
 #include <variant>
 
+#include "book/chapter.h"
 #include "render/book_texts.h"
 
 namespace velmora::render {
@@ -48,6 +49,13 @@ book::Document PressChapter(const Window& window, std::string_view button,
 
 book::Document PressChapter(const Window& window, std::string_view button, const FormState& before,
                             const Effects& effects) {
+  // A calculator's own chapter, step by step, where it has one.
+  if (std::optional<book::Document> own = book::ChapterFor(window, button, before)) {
+    own->page_header = own->title + std::string(book_texts::kBookSuffix);
+    own->blocks.push_back(book::SignatureBlock{
+        {{std::string(book_texts::kCalculatedBy), ""}, {std::string(book_texts::kCheckedBy), ""}}});
+    return *own;
+  }
   book::Document chapter;
   chapter.title = std::string(window.caption);
   // A window with several calculations names the one pressed, unless it is plain "计算".

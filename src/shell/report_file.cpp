@@ -2,8 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -11,6 +9,7 @@
 #include "shell/message_box.h"
 #include "shell/report_viewer.h"
 #include "shell/text.h"
+#include "shell/user_files.h"
 #include "shell/window_manager.h"
 
 namespace velmora {
@@ -30,25 +29,25 @@ const char* GbkName() {
   return nullptr;
 }
 
-QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
-
-QString FailureText(std::string_view lead, const QString& path, const QString& reason) {
-  QString text = Q(lead) + QLatin1Char('\n') + Native(path);
-  if (!reason.isEmpty()) text += QLatin1Char('\n') + Q(texts::kReason) + reason;
-  return text;
-}
-
 }  // namespace
 
-QString ReportFolder() {
+QString ReportFolder(QString* note) {
   if (!FolderOverride().isEmpty()) return FolderOverride();
-  const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-  return documents.filePath(Q(texts::kReportFolder));
+  QString why;
+  const QString documents = DocumentsFolder(&why);
+  if (documents.isEmpty()) {
+    if (note != nullptr) *note = why;
+    return {};
+  }
+  return QDir(documents).filePath(Q(texts::kReportFolder));
 }
 
 void SetReportFolder(const QString& folder) { FolderOverride() = folder; }
 
-QString ReportPath() { return QDir(ReportFolder()).filePath(Q(texts::kReportFile)); }
+QString ReportPath(QString* note) {
+  const QString folder = ReportFolder(note);
+  return folder.isEmpty() ? QString() : QDir(folder).filePath(Q(texts::kReportFile));
+}
 
 QByteArray EncodeReport(const std::vector<std::string>& lines, QString* error) {
   const char* name = GbkName();
@@ -73,33 +72,28 @@ QString DecodeReport(const QByteArray& bytes) {
 }
 
 bool WriteReportFile(QWidget* parent, const std::vector<std::string>& lines) {
-  const QString path = ReportPath();
   QString reason;
-  const QByteArray bytes = EncodeReport(lines, &reason);
-  if (reason.isEmpty() && !QDir().mkpath(ReportFolder())) {
-    reason = Q(texts::kFolderNotCreated) + Native(ReportFolder());
-  }
+  const QString path = ReportPath(&reason);
   if (reason.isEmpty()) {
-    // Written beside the file and renamed over it: a failure leaves the earlier report whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-      reason = file.errorString();
-    } else {
-      file.write(bytes);
-      if (!file.commit()) reason = file.errorString();
-    }
+    const QByteArray bytes = EncodeReport(lines, &reason);
+    if (reason.isEmpty()) WriteUserFile(path, bytes, &reason);
   }
   if (reason.isEmpty()) return true;
-  ShowWarning(parent, Q(texts::kReportTitle), FailureText(texts::kReportNotWritten, path, reason));
+  ShowWarning(parent, Q(texts::kReportTitle),
+              FileFailureText(texts::kReportNotWritten,
+                              path.isEmpty() ? Q(texts::kReportFile) : path, reason));
   return false;
 }
 
 void ShowReportFile(WindowManager& manager, QWidget* parent) {
-  const QString path = ReportPath();
+  QString note;
+  const QString path = ReportPath(&note);
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    ShowWarning(parent, Q(texts::kReportTitle),
-                FailureText(texts::kReportNotRead, path, file.errorString()));
+  if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    ShowWarning(
+        parent, Q(texts::kReportTitle),
+        FileFailureText(texts::kReportNotRead, path.isEmpty() ? Q(texts::kReportFile) : path,
+                        path.isEmpty() ? note : file.errorString()));
     return;
   }
   const QByteArray bytes = file.readAll();

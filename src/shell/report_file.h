@@ -16,13 +16,14 @@ class WindowManager;
 /// The name under which the window manager keeps the report viewer.
 inline constexpr std::string_view kReportViewer = "ReportViewer";
 
-/// The folder of the report file: <Documents>/工具箱/Velmora, unless pointed elsewhere.
-QString ReportFolder();
+/// The folder of the report file: <Documents>/工具箱/Velmora, unless pointed elsewhere. Empty,
+/// with `note` saying why, when the user has no Documents folder.
+QString ReportFolder(QString* note = nullptr);
 /// Points the report file at another folder (tests use a temporary one); an empty folder brings
 /// back the Documents folder.
 void SetReportFolder(const QString& folder);
-/// The report file: <ReportFolder()>/设计水位估算.txt.
-QString ReportPath();
+/// The report file: <ReportFolder()>/设计水位估算.txt; empty as the folder is.
+QString ReportPath(QString* note = nullptr);
 
 /// The report's bytes: each line in GBK followed by CR LF. Empty with `error` set when this Qt
 /// has no GBK encoder.

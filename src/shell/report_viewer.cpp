@@ -6,8 +6,6 @@
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -15,6 +13,7 @@
 #include "shell/message_box.h"
 #include "shell/report_file.h"
 #include "shell/text.h"
+#include "shell/user_files.h"
 
 namespace velmora {
 namespace {
@@ -65,21 +64,12 @@ void ReportViewer::Show(const QString& path, const QByteArray& bytes) {
 }
 
 bool ReportViewer::SaveCopy(const QString& target, QString* error) const {
-  QSaveFile file(target);
-  if (!file.open(QIODevice::WriteOnly)) {
-    *error = file.errorString();
-    return false;
-  }
-  file.write(bytes_);
-  if (!file.commit()) {
-    *error = file.errorString();
-    return false;
-  }
-  return true;
+  return WriteUserFile(target, bytes_, error);
 }
 
 void ReportViewer::SaveAs() {
-  const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+  QString no_documents;  // then the dialog starts where it would anyway
+  const QDir documents(DocumentsFolder(&no_documents));
   const QString target = QFileDialog::getSaveFileName(this, Q(texts::kSaveAsTitle),
                                                       documents.filePath(Q(texts::kReportFile)),
                                                       Q(texts::kTextFileFilter));
@@ -87,8 +77,7 @@ void ReportViewer::SaveAs() {
   QString error;
   if (!SaveCopy(target, &error)) {
     ShowWarning(this, Q(texts::kReportTitle),
-                Q(texts::kReportNotSaved) + QLatin1Char('\n') + QDir::toNativeSeparators(target) +
-                    QLatin1Char('\n') + Q(texts::kReason) + error);
+                FileFailureText(texts::kReportNotSaved, target, error));
   }
 }
 

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "book/chapter.h"
 #include "cli/runner.h"
 #include "common/press.h"
 #include "common/registry.h"
@@ -34,8 +35,8 @@ int RunRunner(const std::vector<std::string>& args, std::string& out, std::strin
   return status;
 }
 
-// The texts the press writes into the window's fields and the fault it names: what the book
-// must hold, as the window shows it.
+// The texts the press writes into the window's fields and the values of its chapter's steps: what
+// the book must hold, as the window and the step table show them.
 std::vector<std::string> ShownTexts(const std::vector<std::string>& press) {
   const Window& window = *FindWindow(press[0]);
   FormState state = DefaultState(window);
@@ -53,7 +54,14 @@ std::vector<std::string> ShownTexts(const std::vector<std::string>& press) {
     if (const auto* set = std::get_if<effect::SetField>(&e); set && !set->text.empty()) {
       texts.push_back(set->text);
     }
-    if (const auto* fault = std::get_if<effect::Fault>(&e)) texts.push_back(fault->text);
+    // A faulting press's chapter says where the calculation stopped.
+    if (std::holds_alternative<effect::Fault>(e)) texts.push_back("中止");
+  }
+  if (const auto chapter = book::ChapterContentFor(window, press[1], state)) {
+    for (const book::StepRow& step : chapter->steps) {
+      // A power of ten is set as a superscript, which text extraction runs together.
+      if (step.value_text.find('^') == std::string::npos) texts.push_back(step.value_text);
+    }
   }
   return texts;
 }

@@ -18,10 +18,10 @@ TEST(JsonWriter, NestsWithCommas) {
   EXPECT_EQ(w.Take(), R"({"a":["x",null,true],"b":{}})");
 }
 
-TEST(JsonRequest, ReadsEscapesNumbersAndLiterals) {
+TEST(JsonRequest, ReadsEscapesAndNumbersAsWritten) {
   std::string error;
   const auto request = ParsePressRequest(
-      R"( {"inputs": {"Text1": "\u6d41\"", "Text2": -1.5e3, "Option1": true}, "button":"Command1", "form":"Form2"} )",
+      R"( {"inputs": {"Text1": "\u6d41\"", "Text2": -1.5e3, "Text3": 120 }, "button":"Command1", "form":"Form2"} )",
       error);
   ASSERT_TRUE(request) << error;
   EXPECT_EQ(request->form, "Form2");
@@ -29,17 +29,43 @@ TEST(JsonRequest, ReadsEscapesNumbersAndLiterals) {
   ASSERT_EQ(request->inputs.size(), 3U);
   EXPECT_EQ(request->inputs[0].second, "流\"");
   EXPECT_EQ(request->inputs[1].second, "-1.5e3");
-  EXPECT_EQ(request->inputs[2].second, "1");
+  EXPECT_EQ(request->inputs[2].second, "120");
 }
 
 TEST(JsonRequest, RejectsBrokenText) {
   for (const char* line : {R"({"form":"F","button":"C","inputs":{"T":}})",
                            R"({"form":"F","button":"C)", R"({"form":"F","button":"C","x":1})",
-                           R"({"form":"F","button":"C","inputs":{"T":"\ud800"}})"}) {
+                           R"({"form":"F","button":"C","inputs":{"T":"\ud800"}})",
+                           R"({"form":"F","button":"C","inputs":{"T":true}})",
+                           R"({"form":"F","button":"C","inputs":{"T":01}})",
+                           R"({"form":"F","button":"C"} x)", "[1]", R"({"form":"F"})"}) {
     std::string error;
     EXPECT_FALSE(ParsePressRequest(line, error)) << line;
     EXPECT_FALSE(error.empty());
   }
+}
+
+// Whatever bytes a field holds, the output is JSON a strict reader takes: each ill-formed
+// sequence (its maximal subpart) becomes one U+FFFD.
+TEST(JsonQuote, ReplacesIllFormedUtf8) {
+  const struct {
+    const char* in;
+    const char* out;
+  } rows[] = {
+      {"\xff\xfe"
+       "1",
+       "\"\uFFFD\uFFFD"
+       "1\""},  // bytes that never start a sequence
+      {"\xe6\xb5"
+       "1",
+       "\"\uFFFD"
+       "1\""},                                                               // a sequence cut short
+      {"\xc0\xaf", "\"\uFFFD\uFFFD\""},                                      // overlong
+      {"\xed\xa0\x80", "\"\uFFFD\uFFFD\uFFFD\""},                            // a surrogate
+      {"\xf4\x90\x80\x80", "\"\uFFFD\uFFFD\uFFFD\uFFFD\""},                  // beyond U+10FFFF
+      {"\xf0\x9f\x98\x80\xe6\xb5\x81", "\"\xf0\x9f\x98\x80\xe6\xb5\x81\""},  // well-formed
+  };
+  for (const auto& row : rows) EXPECT_EQ(Quote(row.in), row.out) << row.in;
 }
 
 }  // namespace

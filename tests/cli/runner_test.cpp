@@ -93,19 +93,20 @@ TEST_P(RunnerErrors, ExitWithTwoAndSayWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, RunnerErrors,
-    testing::Values(
-        BadCall{"NoArguments", {}, ""}, BadCall{"UnknownForm", {"Form99", "Command1"}, ""},
-        BadCall{"UnknownButton", {"Form31", "Command9"}, ""},
-        BadCall{"UnknownControl", {"Form31", "Command1", "Text9=1"}, ""},
-        BadCall{"NotAnAssignment", {"Form31", "Command1", "Text1"}, ""},
-        BadCall{"UnknownFlag", {"--bogus"}, ""}, BadCall{"JsonlNotAnObject", {"--jsonl"}, "[1]\n"},
-        BadCall{"JsonlMissingButton", {"--jsonl"}, R"({"form":"Form31"})"},
-        BadCall{"JsonlTrailingText", {"--jsonl"}, R"({"form":"Form31","button":"Command1"} x)"},
-        BadCall{"JsonlUnknownForm", {"--jsonl"}, R"({"form":"FormX","button":"Command1"})"},
-        BadCall{"TableOfAChoiceWindow", {"--table", "Form12"}, ""},
-        BadCall{"TableOfACalculator", {"--table", "Form31"}, ""},
-        BadCall{"TableOfUnknownForm", {"--table", "Form99"}, ""},
-        BadCall{"TableWithoutForm", {"--table"}, ""}),
+    testing::Values(BadCall{"NoArguments", {}, ""},
+                    BadCall{"UnknownForm", {"Form99", "Command1"}, ""},
+                    BadCall{"UnknownButton", {"Form31", "Command9"}, ""},
+                    BadCall{"UnknownControl", {"Form31", "Command1", "Text9=1"}, ""},
+                    BadCall{"NotAnAssignment", {"Form31", "Command1", "Text1"}, ""},
+                    BadCall{"UnknownFlag", {"--bogus"}, ""},
+                    BadCall{"JsonlBadThreads", {"--jsonl", "-j", "0"}, ""},
+                    BadCall{
+                        "CsvUnknownColumn", {"--csv", "Form31", "Command1"}, "Text1,Text9\n1,2\n"},
+                    BadCall{"CsvUnknownButton", {"--csv", "Form31", "Command9"}, "Text1\n1\n"},
+                    BadCall{"TableOfAChoiceWindow", {"--table", "Form12"}, ""},
+                    BadCall{"TableOfACalculator", {"--table", "Form31"}, ""},
+                    BadCall{"TableOfUnknownForm", {"--table", "Form99"}, ""},
+                    BadCall{"TableWithoutForm", {"--table"}, ""}),
     [](const testing::TestParamInfo<BadCall>& info) { return std::string(info.param.name); });
 
 TEST(RunnerList, ListsForm31WithFieldsLabelsAndDefaults) {

@@ -4,6 +4,7 @@
 #include <locale.h>
 
 #include <string>
+#include <utility>
 
 namespace velmora {
 namespace {
@@ -94,6 +95,18 @@ INSTANTIATE_TEST_SUITE_P(
         GeneralCase{"Large", 1e20, false, "1E+20"}, GeneralCase{"Minute", 1.5e-7, false, "1.5E-07"},
         GeneralCase{"CarryToPower", 9999999.7, true, "1E+07"}),
     [](const testing::TestParamInfo<GeneralCase>& info) { return std::string(info.param.name); });
+
+TEST(DecimalText, NeverWritesAnExponent) {
+  // The general form's exponent cases, and one that stays as it was.
+  const std::pair<double, const char*> rows[] = {
+      {9.030080036609434e-06, "0.00000903008"},
+      {-1.5e-7, "-0.00000015"},
+      {1.5e8, "150000000"},
+      {9999999.7, "10000000"},
+      {-2.4741974, "-2.474197"},
+  };
+  for (const auto& [value, text] : rows) EXPECT_EQ(DecimalText(ToSingle(value)), text) << value;
+}
 
 TEST(FormatPatternLocale, DoesNotDependOnTheLocale) {
   for (const char* name : {"de_DE.UTF-8", "zh_CN.UTF-8", "fr_FR.UTF-8"}) {

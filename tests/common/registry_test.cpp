@@ -7,6 +7,8 @@
 
 #include "common/menu.h"
 #include "common/value_of_text.h"
+#include "opening/sediment_balance_opening_length.h"
+#include "scour/channel_pier_scour.h"
 
 namespace velmora {
 namespace {
@@ -87,6 +89,32 @@ TEST(RegistryTest, ReactingLabelsHaveAnAction) {
       EXPECT_EQ(reacts, acts) << window->form << " " << label->control;
     }
   }
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// The book and the range warnings name every field by its symbol and name; a field added
+// without them would print an empty cell.
+TEST(WindowFieldsTest, EveryCalculatorFieldHasSymbolAndName) {
+  for (const Window* window : AllWindows()) {
+    if (window->kind != WindowKind::kCalculator) continue;
+    for (const Field* field : Fields(*window)) {
+      EXPECT_FALSE(field->symbol.empty()) << window->form << " " << field->control;
+      EXPECT_FALSE(FieldName(*field).empty()) << window->form << " " << field->control;
+    }
+  }
+}
+
+TEST(WindowFieldsTest, NameLeavesOutSymbolUnitAndColon) {
+  EXPECT_EQ(FieldName(*FindField(form3(), "Text25")), "设计流量");
+  // Brackets of both kinds in one pair.
+  EXPECT_EQ(FieldName(*FindField(form3(), "Text24")), "天然状态下桥下河滩部分设计流量");
+  EXPECT_EQ(FieldName(*FindField(form3(), "Text13")), "墩形系数");
+  EXPECT_EQ(FieldName(*FindField(Form45(), "Text3")), "年最大流量平均值");
 }
 
 }  // namespace

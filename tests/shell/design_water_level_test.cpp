@@ -5,14 +5,22 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStringEncoder>
 #include <QtTest>
+
+#ifdef __linux__
+#include <pwd.h>
+#include <sys/mount.h>
+#include <unistd.h>
+#endif
 
 #include "common/press.h"
 #include "shell/fonts.h"
 #include "shell/form_window.h"
 #include "shell/report_file.h"
 #include "shell/report_viewer.h"
+#include "shell/user_files.h"
 #include "shell/window_manager.h"
 #include "shell_fixture.h"
 #include "waterlevel/design_water_level_report.h"
@@ -56,6 +64,10 @@ class DesignWaterLevelTest : public QObject {
     const QStringList problems = answerer_.Problems();
     answerer_.Clear();
     delete manager_;
+#ifdef __linux__
+    if (!disk_.isEmpty()) ::umount2(QFile::encodeName(disk_).constData(), MNT_DETACH);
+    disk_.clear();
+#endif
     delete folder_;
     Settle();
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
@@ -161,8 +173,8 @@ class DesignWaterLevelTest : public QObject {
     Click("Command3");
     Settle();
     form2_ = qobject_cast<FormWindow*>(manager_->Open("Form2"));
-    QCOMPARE(Text("Text14"), QString());
-    QVERIFY(!Radio("Option1")->isChecked() && !Radio("Option2")->isChecked());
+    QCOMPARE(Text("Text14"), QStringLiteral("1775.878"));
+    QVERIFY(Radio("Option1")->isChecked());
     Click("Command4");  // the report of the trial before the close: no box
     QVERIFY(manager_->Find(velmora::kReportViewer) != nullptr);
   }
@@ -180,7 +192,8 @@ class DesignWaterLevelTest : public QObject {
                      QDir::toNativeSeparators(velmora::ReportPath()));
     Click("Command1");
     VELMORA_CHECK_BOXES(answerer_);
-    QVERIFY(answerer_.seen().back().text.contains(QStringLiteral("原因：")));
+    QVERIFY(
+        answerer_.seen().back().text.contains(QStringLiteral("原因：同名的文件挡住了文件夹（")));
     // The trial's other effects stand.
     QCOMPARE(Text("Text14"), QStringLiteral("1775.878"));
     QVERIFY(manager_->TrialSucceeded("Form2"));
@@ -189,6 +202,96 @@ class DesignWaterLevelTest : public QObject {
     Click("Command4");
     VELMORA_CHECK_BOXES(answerer_);
     QCOMPARE(manager_->Find(velmora::kReportViewer), nullptr);
+  }
+
+  // A full disk after the data was handed over: the trial's report and the viewer's copy fail
+  // with the reason named, and the files they would replace keep their bytes.
+  void fullDiskKeepsTheOldFiles() {
+#ifdef __linux__
+    disk_ = QDir(folder_->path()).filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(disk_));
+    if (::mount("tmpfs", QFile::encodeName(disk_).constData(), "tmpfs", 0, "size=64k") != 0) {
+      disk_.clear();
+      QSKIP("cannot mount a small file system here");
+    }
+    velmora::SetReportFolder(disk_);
+    AcceptDefault();
+    const QByteArray report = ReadAll(velmora::ReportPath());
+    QVERIFY(!report.isEmpty());
+    Click("Command4");
+    auto* viewer = qobject_cast<velmora::ReportViewer*>(manager_->Find(velmora::kReportViewer));
+    QVERIFY(viewer != nullptr);
+    const QString copy = QDir(disk_).filePath(QStringLiteral("copy.txt"));
+    QFile earlier(copy);
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier copy") == 12);
+    earlier.close();
+    QFile filler(QDir(disk_).filePath(QStringLiteral("filler")));
+    QVERIFY(filler.open(QIODevice::WriteOnly));
+    while (filler.write(QByteArray(4096, 'f')) == 4096 && filler.flush()) {
+    }
+    filler.close();
+
+    Edit("Text13")->setText(QStringLiteral("1800"));
+    Radio("Option1")->setChecked(true);
+    answerer_.Expect(kSuccessTitle, QStringLiteral("1.34012"));
+    answerer_.Expect(
+        QStringLiteral("设计水位估算计算书"),
+        QDir::toNativeSeparators(velmora::ReportPath()) + QStringLiteral("\n原因：磁盘空间不足（"));
+    Click("Command1");
+    VELMORA_CHECK_BOXES(answerer_);
+    QCOMPARE(ReadAll(velmora::ReportPath()), report);
+
+    QString error;
+    QVERIFY(!viewer->SaveCopy(copy, &error));
+    QVERIFY2(error.startsWith(QStringLiteral("磁盘空间不足（")), qPrintable(error));
+    QCOMPARE(ReadAll(copy), QByteArray("earlier copy"));
+    QCOMPARE(QDir(disk_).entryList(QDir::Files | QDir::Hidden).size(), 3);  // nothing left over
+#else
+    QSKIP("mounts a Linux tmpfs");
+#endif
+  }
+
+  // Without HOME the Documents folder lies in the account's home; an account without one is
+  // told so instead of writing at the root of the file system.
+  void noHomeFolder() {
+#ifdef __linux__
+    const QByteArray home = qgetenv("HOME");
+    const auto restore = qScopeGuard([&] {
+      qputenv("HOME", home);
+      velmora::SetReportFolder(folder_->path());
+    });
+    velmora::SetReportFolder(QString());
+    const passwd* account = ::getpwuid(::geteuid());
+    QVERIFY(account != nullptr);
+    const QString account_home = QFile::decodeName(account->pw_dir);
+    const QString expected = QFileInfo(account_home).isDir()
+                                 ? QDir(account_home).filePath(QStringLiteral("Documents"))
+                                 : QString();
+    for (const bool unset : {true, false}) {
+      unset ? qunsetenv("HOME") : qputenv("HOME", QByteArray());
+      QString note;
+      QCOMPARE(velmora::DocumentsFolder(&note), expected);
+    }
+    // An account the password database does not know (root may take on any user id).
+    constexpr uid_t kUnknown = 4000123;
+    if (::getpwuid(kUnknown) != nullptr || ::seteuid(kUnknown) != 0) {
+      QSKIP("cannot take on an unknown user id here");
+    }
+    QString note;
+    const QString documents = velmora::DocumentsFolder(&note);
+    const QString report = velmora::ReportPath();
+    answerer_.Expect(QStringLiteral("设计水位估算计算书"),
+                     QStringLiteral("设计水位估算.txt\n原因：找不到用户的主文件夹"));
+    const bool written = velmora::WriteReportFile(form2_, {"line"});
+    QVERIFY(::seteuid(0) == 0);
+    QCOMPARE(documents, QString());
+    QVERIFY(note.contains(QStringLiteral("HOME")));
+    QCOMPARE(report, QString());
+    QVERIFY(!written);
+    VELMORA_CHECK_BOXES(answerer_);
+#else
+    QSKIP("reads the password database");
+#endif
   }
 
   void writesIntoHiddenScourWindows() {
@@ -240,6 +343,8 @@ class DesignWaterLevelTest : public QObject {
     Click("Command4");
     QPointer<QWidget> viewer = manager_->Find(velmora::kReportViewer);
     QVERIFY(viewer && viewer->isVisible());
+    answerer_.Expect(QStringLiteral("Velmora"), QStringLiteral("未保存的修改"),
+                     QMessageBox::Discard);
     manager_->Quit();
     Settle();
     QVERIFY(viewer.isNull());
@@ -299,6 +404,7 @@ class DesignWaterLevelTest : public QObject {
   }
 
   TemporaryReportFolder* folder_ = nullptr;
+  QString disk_;  // a small file system mounted for the test
   WindowManager* manager_ = nullptr;
   FormWindow* form2_ = nullptr;
   ModalAnswerer answerer_;
