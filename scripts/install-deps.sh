@@ -13,7 +13,9 @@ packages=(
   libgtest-dev
   nlohmann-json3-dev
   libsimdjson-dev libbenchmark-dev
-  fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
+  libzip-dev pkg-config
+  poppler-utils
+  fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming fonts-dejavu-core
   locales
 )
 missing=()

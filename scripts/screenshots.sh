@@ -40,4 +40,17 @@ for scale in 100 125; do
   rm -rf "$out/1366x768-$scale/report"
 done
 rm -rf "$out/report"
+# A calculator's book: its first page as PDF, and as Word converted by LibreOffice where installed.
+calc=build/dev/src/cli/velmora-calc
+[[ -x $calc ]] || cmake --build --preset dev --target velmora-calc
+book=$(mktemp -d)
+"$calc" --book "$book/form3.pdf" form3 Command1 >/dev/null
+pdftoppm -r 80 -f 1 -l 1 -png "$book/form3.pdf" "$book/pdf" && mv "$book/pdf-1.png" "$out/book_form3_pdf.png"
+if command -v soffice >/dev/null; then
+  "$calc" --book "$book/form3.docx" form3 Command1 >/dev/null
+  soffice --headless --convert-to pdf --outdir "$book/word" "$book/form3.docx" >/dev/null 2>&1
+  pdftoppm -r 80 -f 1 -l 1 -png "$book/word/form3.pdf" "$book/docx" &&
+    mv "$book/docx-1.png" "$out/book_form3_docx.png"
+fi
+rm -rf "$book"
 ls "$out" | wc -l

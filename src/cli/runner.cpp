@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "cli/batch.h"
+#include "cli/book_mode.h"
 #include "cli/csv.h"
 #include "cli/json.h"
 #include "cli/press_json.h"
@@ -222,6 +223,7 @@ int RunMode(const std::vector<std::string>& args, std::istream& in, std::ostream
     return RunJsonlBatch(in, out, err, BatchOptionsOf(args, 1, err_is_terminal));
   if (mode == "--csv") return RunCsv(args, in, out, err, err_is_terminal);
   if (mode == "--project") return RunProjectMode(args, out, err);
+  if (mode == "--book") return RunBookMode(args, out, err);
   if (mode == "--table") return PrintTable(args, out);
   if (mode == "--help" || mode == "-h") return PrintUsage(out);
   return PressOnce(args, out);

@@ -19,6 +19,9 @@
 #include "common/range_warnings.h"
 #include "common/texts.h"
 #include "common/value_of_text.h"
+#include "render/book_texts.h"
+#include "render/press_chapter.h"
+#include "shell/book_preview.h"
 #include "shell/clickable_label.h"
 #include "shell/fonts.h"
 #include "shell/message_box.h"
@@ -98,9 +101,18 @@ FormWindow::FormWindow(const Window& description, WindowManager& manager)
   auto* grid = new QGridLayout(this);
   grid->setSpacing(10);
   grid->setContentsMargins(12, 12, 12, 12);
+  // A calculator gets "计算书" after its own buttons, in the block that holds the last of them.
+  const Block* last_button_block = nullptr;
+  if (description.kind == WindowKind::kCalculator) {
+    for (const Block& block : description.blocks) {
+      for (const Item& item : block.items) {
+        if (std::holds_alternative<Button>(item)) last_button_block = &block;
+      }
+    }
+  }
   for (const Block& block : description.blocks) {
-    grid->addWidget(BuildBlock(block), block.place.row, block.place.column, block.place.row_span,
-                    block.place.column_span);
+    grid->addWidget(BuildBlock(block, &block == last_button_block), block.place.row,
+                    block.place.column, block.place.row_span, block.place.column_span);
   }
   // Tab goes through the inputs in reading order before it reaches a button: a Space on "退出"
   // would close the window with the entries in it.
@@ -137,7 +149,7 @@ FormWindow::FormWindow(const Window& description, WindowManager& manager)
   }
 }
 
-QWidget* FormWindow::BuildBlock(const Block& block) {
+QWidget* FormWindow::BuildBlock(const Block& block, bool holds_last_button) {
   QWidget* box = nullptr;
   if (block.framed) {
     box = new QGroupBox(Q(block.caption));
@@ -145,6 +157,14 @@ QWidget* FormWindow::BuildBlock(const Block& block) {
     box = new QWidget;
   }
   if (!block.control.empty()) box->setObjectName(Q(block.control));
+
+  QPushButton* book = nullptr;
+  if (holds_last_button) {
+    book = new QPushButton(Q(book_texts::kBookButton));
+    book->setObjectName(QStringLiteral("Book"));
+    book->setMinimumWidth(90);
+    connect(book, &QPushButton::clicked, this, [this] { ShowBook(); });
+  }
 
   if (block.arrangement == Arrangement::kRow) {
     auto* row = new QHBoxLayout(box);
@@ -154,6 +174,10 @@ QWidget* FormWindow::BuildBlock(const Block& block) {
       auto* cell = new QGridLayout;
       AddItem(item, cell, 0, 0);
       row->addLayout(cell);
+      row->addStretch(1);
+    }
+    if (book != nullptr) {
+      row->addWidget(book);
       row->addStretch(1);
     }
     return box;
@@ -169,8 +193,19 @@ QWidget* FormWindow::BuildBlock(const Block& block) {
   for (int i = 0; i < static_cast<int>(block.items.size()); ++i) {
     AddItem(block.items[static_cast<std::size_t>(i)], grid, i % per_column, i / per_column);
   }
+  int stretch_row = per_column;
+  if (book != nullptr) {
+    // Below a single column; otherwise the place the next item of the description would take.
+    const int next = static_cast<int>(block.items.size());
+    if (columns == 1) {
+      grid->addWidget(book, next, 0, 1, 2);
+      stretch_row = next + 1;
+    } else {
+      grid->addWidget(book, next % per_column, (next / per_column) * 2, 1, 2);
+    }
+  }
   // Items keep to the top when a neighbouring block makes this one taller.
-  grid->setRowStretch(per_column, 1);
+  grid->setRowStretch(stretch_row, 1);
   return box;
 }
 
@@ -321,6 +356,10 @@ void FormWindow::SelectOption(std::string_view control) {
 void FormWindow::PressButton(std::string_view control) {
   const FormState state = State();
   const Effects effects = velmora::PressButton(description_, control, state);
+  const bool calculated = std::any_of(effects.begin(), effects.end(), [](const Effect& e) {
+    return std::holds_alternative<effect::SetField>(e) || std::holds_alternative<effect::Fault>(e);
+  });
+  if (calculated) last_calculation_ = CalculatedPress{std::string(control), state, effects};
   manager_.NotePress(description_.form, control, effects);
   std::string detail;
   if (FaultOf(effects) != nullptr) {
@@ -329,6 +368,32 @@ void FormWindow::PressButton(std::string_view control) {
     }
   }
   RunEffects(effects, detail);
+}
+
+void FormWindow::ShowBook() {
+  if (!last_calculation_) {
+    ShowHint(this, book_texts::kBookButton, book_texts::kCalculateFirst);
+    return;
+  }
+  // The book shows the calculation made; inputs typed since would disagree with it.
+  const FormState now = State();
+  for (const Field* field : Fields(description_)) {
+    if (field->role != FieldRole::kInput) continue;
+    const auto before = last_calculation_->before.fields.find(field->control);
+    const auto current = now.fields.find(field->control);
+    const bool same = before != last_calculation_->before.fields.end() &&
+                      current != now.fields.end() && before->second == current->second;
+    if (!same || now.selected_option != last_calculation_->before.selected_option) {
+      ShowHint(this, book_texts::kBookButton, book_texts::kInputsChanged);
+      return;
+    }
+  }
+  auto* preview =
+      new BookPreview(render::PressChapter(description_, last_calculation_->button,
+                                           last_calculation_->before, last_calculation_->effects),
+                      this);
+  preview->setAttribute(Qt::WA_DeleteOnClose);
+  preview->show();
 }
 
 std::string FormWindow::EnterButton() const {

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,11 +47,15 @@ class FormWindow : public QWidget {
   /// the focus, or the first. Empty for a window without one.
   std::string EnterButton() const;
 
+  /// "计算书": the print preview of the chapter of the last calculation made in this window;
+  /// a hint instead when there is none yet or the inputs changed since.
+  void ShowBook();
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  QWidget* BuildBlock(const Block& block);
+  QWidget* BuildBlock(const Block& block, bool holds_last_button);
   void AddItem(const Item& item, QGridLayout* grid, int row, int column);
   QWidget* BuildLabel(const Label& label);
   void RunLabelAction(const Label& label);
@@ -62,6 +67,14 @@ class FormWindow : public QWidget {
   // Tab order: what the user fills in, in reading order, then the buttons.
   std::vector<QWidget*> tab_inputs_;
   std::vector<QWidget*> tab_buttons_;
+
+  // The last press that calculated (wrote results or faulted): what the book shows.
+  struct CalculatedPress {
+    std::string button;
+    FormState before;
+    Effects effects;
+  };
+  std::optional<CalculatedPress> last_calculation_;
 };
 
 }  // namespace velmora

@@ -1,0 +1,110 @@
+#include "shell/book_preview.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "render/book_file.h"
+#include "render/book_pdf.h"
+#include "render/book_texts.h"
+#include "shell/message_box.h"
+#include "shell/text.h"
+
+namespace velmora {
+namespace {
+
+const QString kFolderKey = QStringLiteral("book/folder");
+
+QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")); }
+
+// A file name from the book's title: what a file system refuses becomes "_".
+QString SuggestedName(const std::string& title, bool word) {
+  QString name = Q(title);
+  static const QString kRefused = QStringLiteral("/\\:*?\"<>|");
+  for (QChar& c : name) {
+    if (kRefused.contains(c) || c.unicode() < 0x20) c = QLatin1Char('_');
+  }
+  if (name.isEmpty()) name = Q(book_texts::kBookButton);
+  return name + (word ? QStringLiteral(".docx") : QStringLiteral(".pdf"));
+}
+
+}  // namespace
+
+BookPreview::BookPreview(book::Document document, QWidget* parent)
+    : QDialog(parent), document_(std::move(document)), printer_(QPrinter::HighResolution) {
+  setObjectName(QStringLiteral("BookPreview"));
+  setWindowTitle(Q(document_.title));
+  printer_.setFullPage(true);  // the book sets its own margins
+  printer_.setDocName(Q(document_.title));
+
+  auto* buttons = new QHBoxLayout;
+  const auto add = [&](const char* name, std::string_view caption) {
+    auto* button = new QPushButton(Q(caption));
+    button->setObjectName(QString::fromLatin1(name));
+    buttons->addWidget(button);
+    return button;
+  };
+  connect(add("Print", book_texts::kPrint), &QPushButton::clicked, this, [this] { Print(); });
+  connect(add("SavePdf", book_texts::kSavePdf), &QPushButton::clicked, this,
+          [this] { AskAndSave(false); });
+  connect(add("SaveWord", book_texts::kSaveWord), &QPushButton::clicked, this,
+          [this] { AskAndSave(true); });
+  buttons->addStretch(1);
+  connect(add("Close", book_texts::kClose), &QPushButton::clicked, this, &QDialog::close);
+
+  preview_ = new QPrintPreviewWidget(&printer_, this);
+  preview_->setObjectName(QStringLiteral("Preview"));
+  connect(preview_, &QPrintPreviewWidget::paintRequested, this,
+          [this](QPrinter* printer) { render::PaintBook(document_, *printer); });
+  preview_->fitToWidth();
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(preview_, 1);
+  resize(760, 900);
+  preview_->updatePreview();
+}
+
+int BookPreview::PageCount() const { return preview_->pageCount(); }
+
+void BookPreview::Print() {
+  QPrintDialog dialog(&printer_, this);
+  if (dialog.exec() == QDialog::Accepted) render::PaintBook(document_, printer_);
+}
+
+QString BookPreview::LastFolder() {
+  QString folder = Settings().value(kFolderKey).toString();
+  if (!folder.isEmpty() && QDir(folder).exists()) return folder;
+  return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void BookPreview::AskAndSave(bool word) {
+  const QString path = QFileDialog::getSaveFileName(
+      this, Q(word ? book_texts::kSaveWord : book_texts::kSavePdf),
+      QDir(LastFolder()).filePath(SuggestedName(document_.title, word)),
+      Q(word ? book_texts::kWordFilter : book_texts::kPdfFilter));
+  if (path.isEmpty()) return;
+  // The filter names the format; a name typed without its extension gets it.
+  const QString extension = word ? QStringLiteral(".docx") : QStringLiteral(".pdf");
+  SaveTo(path.endsWith(extension, Qt::CaseInsensitive) ? path : path + extension);
+}
+
+bool BookPreview::SaveTo(const QString& path) {
+  if (const auto reason = render::WriteBook(document_, path.toStdString())) {
+    ShowWarning(this, Q(book_texts::kBookButton),
+                Q(book_texts::kNotSaved) + QDir::toNativeSeparators(path) + QStringLiteral("\n") +
+                    Q(*reason));
+    return false;
+  }
+  Settings().setValue(kFolderKey, QFileInfo(path).absolutePath());
+  return true;
+}
+
+}  // namespace velmora
