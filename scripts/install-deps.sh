@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev
   libboost-dev
   libgtest-dev
+  nlohmann-json3-dev
   fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
   locales
 )

@@ -24,5 +24,7 @@ if [[ $(id -u) == 0 ]] && command -v setpriv >/dev/null; then
     "$tool" "$out" --write-failures >/dev/null 2>&1 || true
   chmod 755 "$out"
 fi
+# Projects: the 文件 menu and the project information.
+"$tool" "$out" FileMenu ProjectInfo >/dev/null 2>&1
 rm -rf "$out/report"
 ls "$out" | wc -l

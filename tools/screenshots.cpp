@@ -12,11 +12,18 @@
 // saves the warning of a report that could not be written, once for each reason, as
 // write-failure-NAME.png. Run with HOME unset as an account without a home, it adds the
 // warning that says so.
+//
+// FileMenu and ProjectInfo are the main window with its 文件 menu open and the 工程信息 dialog.
 #include <QApplication>
 #include <QDir>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <system_error>
@@ -27,6 +34,8 @@
 #include "shell/fonts.h"
 #include "shell/form_window.h"
 #include "shell/message_box.h"
+#include "shell/project_info_dialog.h"
+#include "shell/project_session.h"
 #include "shell/report_file.h"
 #include "shell/text.h"
 #include "shell/user_files.h"
@@ -63,7 +72,38 @@ void WriteFailures(const QDir& out) {
     std::printf("%s\n", qPrintable(next_box_file));
     velmora::WriteReportFile(nullptr, {"-"});
   }
-}
+  velmora::ProjectInfo SampleInfo() {
+    velmora::ProjectInfo info;
+    info.name = "G210 线清水河段改建工程";
+    info.route = "K12+350";
+    info.bridge = "清水河大桥";
+    info.designer = "某某公路勘察设计院";
+    info.calculated_by = "张工";
+    info.checked_by = "李工";
+    info.date = "2026-12-10";
+    info.notes = "设计洪水频率 1/100";
+    return info;
+  }
+
+  // The main window with its 文件 menu dropped down, as one picture.
+  QPixmap FileMenuPicture(velmora::WindowManager & windows) {
+    auto* main = qobject_cast<QMainWindow*>(windows.Open("Form6"));
+    windows.project().SetInfo(SampleInfo());
+    auto* menu = main->findChild<QMenu*>(QStringLiteral("文件"));
+    const QRect item = main->menuBar()->actionGeometry(menu->menuAction());
+    menu->popup(main->menuBar()->mapToGlobal(item.bottomLeft()));
+    QCoreApplication::processEvents();
+    const QPixmap window = main->grab();
+    const QPixmap dropped = menu->grab();
+    const QPoint at = main->mapFromGlobal(menu->pos());
+    QPixmap canvas(window.width(), std::max(window.height(), at.y() + dropped.height()));
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.drawPixmap(0, 0, window);
+    painter.drawPixmap(at, dropped);
+    menu->hide();
+    return canvas;
+  }
 
 }  // namespace
 
@@ -101,6 +141,19 @@ int main(int argc, char** argv) {
   velmora::WindowManager windows;
   int status = 0;
   for (const QString& target : targets) {
+    if (target == QStringLiteral("FileMenu") || target == QStringLiteral("ProjectInfo")) {
+      const QString file = out.filePath(target + QStringLiteral(".png"));
+      if (target == QStringLiteral("FileMenu")) {
+        FileMenuPicture(windows).save(file);
+      } else {
+        velmora::ProjectInfoDialog dialog(SampleInfo(), nullptr);
+        dialog.show();
+        QCoreApplication::processEvents();
+        dialog.grab().save(file);
+      }
+      std::printf("%s\n", qPrintable(file));
+      continue;
+    }
     const QStringList parts = target.split(QLatin1Char(':'));
     QWidget* window = windows.Open(velmora::U(parts[0]));
     if (window == nullptr) {

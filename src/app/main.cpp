@@ -4,6 +4,7 @@
 
 #include "shell/fonts.h"
 #include "shell/pictures.h"
+#include "shell/project_session.h"
 #include "shell/window_manager.h"
 
 int main(int argc, char** argv) {
@@ -15,7 +16,22 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(velmora::AppIcon());
 
   velmora::WindowManager windows;
+  velmora::ProjectSession& project = windows.project();
   windows.Open("Form6");
-  // The program ends when its last window closes, or at once on "退出".
+  project.OfferRecovery();
+  // `velmora FILE.velmora`, as a file manager starts it.
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1) project.LoadFile(arguments.at(1));
+
+  // The program ends when its last window closes, or at once on "退出"; either way unsaved
+  // changes are asked about first.
+  QApplication::setQuitOnLastWindowClosed(false);
+  QObject::connect(&app, &QGuiApplication::lastWindowClosed, &windows, [&windows, &project] {
+    if (project.ConfirmDiscard()) {
+      QCoreApplication::quit();
+    } else {
+      windows.Open("Form6");
+    }
+  });
   return QApplication::exec();
 }

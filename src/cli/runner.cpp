@@ -8,6 +8,7 @@
 #include "cli/csv.h"
 #include "cli/json.h"
 #include "cli/press_json.h"
+#include "cli/project_mode.h"
 #include "common/press.h"
 #include "common/registry.h"
 
@@ -175,6 +176,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
       return 0;
     }
     if (args.size() == 1 && args[0] == "--jsonl") return RunJsonl(in, out);
+    if (!args.empty() && args[0] == "--project") return RunProjectMode(args, out, err);
     if (args.size() == 2 && args[0] == "--table") return PrintTable(args[1], out);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
       out << kUsage;

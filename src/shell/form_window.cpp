@@ -236,7 +236,9 @@ QString FormWindow::FieldText(std::string_view control) const {
 }
 
 void FormWindow::PressButton(std::string_view control) {
-  RunEffects(velmora::PressButton(description_, control, State()));
+  const Effects effects = velmora::PressButton(description_, control, State());
+  manager_.NotePress(description_.form, control, effects);
+  RunEffects(effects);
 }
 
 void FormWindow::RunEffects(const Effects& effects) {

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <algorithm>
 
+#include "shell/file_menu.h"
 #include "shell/fonts.h"
 #include "shell/text.h"
 #include "shell/window_manager.h"
@@ -44,6 +45,7 @@ MainWindow::MainWindow(const Window& description, WindowManager& manager) : mana
   }
   setCentralWidget(frame);
 
+  AddFileMenu(this, manager_.project());
   for (const MenuItem& item : MainMenu()) {
     if (item.kind == MenuKind::kSubmenu) {
       QMenu* menu = menuBar()->addMenu(Q(item.caption));

@@ -44,10 +44,14 @@ class DesignDischargeTest : public QObject {
     QCOMPARE(shown, hidden);
     QCOMPARE(Edit(shown, "Text13")->text(), QStringLiteral("366.74"));
 
-    // Closing the water level window discards the value; it reopens with its default.
+    // Closing the water level window keeps the value in the project; a new project does not.
     shown->close();
     Settle();
+    QCOMPARE(Edit(manager_->Open("Form2"), "Text13")->text(), QStringLiteral("366.74"));
+    manager_->ResetCalculators();
+    Settle();
     QCOMPARE(Edit(manager_->Open("Form2"), "Text13")->text(), form2_default);
+    form5 = manager_->Open("Form5");
 
     // An open window takes the next press at once, over whatever was typed there.
     Edit(manager_->Find("Form2"), "Text13")->setText(QStringLiteral("1"));

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "shell/fonts.h"
@@ -16,7 +18,23 @@ using velmora::testing::VisibleTopLevels;
 namespace {
 
 // The whole menu bar as the user meets it: kind, control name and caption, one per line.
-const char* const kMenuTree = R"(menu 流量计算 流量计算
+const char* const kMenuTree = R"(menu 文件 文件
+  item 新建工程 新建工程
+  item 打开工程 打开工程…
+  menu 最近打开的工程 最近打开的工程
+    item  （无）
+    sep 
+    item 移除不存在的工程 移除不存在的工程
+    item 清空列表 清空列表
+  sep 文件分隔1
+  item 保存工程 保存工程
+  item 工程另存为 工程另存为…
+  sep 文件分隔2
+  item 工程信息 工程信息…
+  item 全部重新计算 全部重新计算
+  sep 文件分隔3
+  item 关闭工程 关闭工程
+menu 流量计算 流量计算
   item 利用流域面积比拟法计算设计流量 利用流域面积比拟法计算设计流量
   sep bland1
   menu 利用历史洪水位推算设计流量 利用历史洪水位推算设计流量
@@ -112,7 +130,11 @@ class MainWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { velmora::InstallFonts(); }
+  void initTestCase() {
+    velmora::InstallFonts();
+    // No recent projects of the person running the tests.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+  }
 
   void init() {
     manager_ = new velmora::WindowManager;
@@ -192,6 +214,7 @@ class MainWindowTest : public QObject {
  private:
   velmora::WindowManager* manager_ = nullptr;
   QWidget* main_ = nullptr;
+  QTemporaryDir settings_;
   ModalAnswerer answerer_;
 };
 

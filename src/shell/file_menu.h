@@ -1,0 +1,16 @@
+// The 文件 menu: projects, first in the main window's menu bar.
+#pragma once
+
+class QMainWindow;
+class QMenu;
+
+namespace velmora {
+
+class ProjectSession;
+
+/// Adds the 文件 menu as the menu bar's first entry and lets the window's title follow the
+/// project. The groups are split by separators named 文件分隔1…3; commands that export the
+/// project (books) go in their own group before 文件分隔3, the one above 关闭工程.
+QMenu* AddFileMenu(QMainWindow* window, ProjectSession& session);
+
+}  // namespace velmora

@@ -1,0 +1,280 @@
+// Projects in the shell: save and reopen, the unsaved-changes question, refused files, recovery,
+// recalculation.
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSettings>
+#include <QtTest>
+
+#include "project/project.h"
+#include "shell/fonts.h"
+#include "shell/form_window.h"
+#include "shell/project_info_dialog.h"
+#include "shell/project_session.h"
+#include "shell/report_file.h"
+#include "shell/window_manager.h"
+#include "shell_fixture.h"
+
+using velmora::ProjectSession;
+using velmora::WindowManager;
+using velmora::testing::Click;
+using velmora::testing::Edit;
+using velmora::testing::ModalAnswerer;
+using velmora::testing::Settle;
+using velmora::testing::TemporaryReportFolder;
+
+namespace {
+
+const QString kQuestionTitle = QStringLiteral("Velmora");
+const QString kQuestion = QStringLiteral("有未保存的修改");
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+}  // namespace
+
+class ProjectSessionTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    velmora::InstallFonts();
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir_.path());
+    ProjectSession::SetRecoveryFolder(dir_.filePath(QStringLiteral("recovery")));
+  }
+
+  void init() {
+    manager_ = new WindowManager;
+    main_ = manager_->Open("Form6");
+  }
+
+  void cleanup() { VELMORA_SHELL_CLEANUP(manager_, answerer_); }
+
+  // An accepted trial saved, the project closed and opened again: texts, option, flag and the
+  // report as they were, the title naming the file and the bridge.
+  void saveCloseReopenShowsTheSameState() {
+    TemporaryReportFolder folder;
+    QWidget* form2 = manager_->Open("Form2");
+    form2->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
+    answerer_.Expect(QStringLiteral("^_^ 提示"), QStringLiteral("估算成功"));
+    Click(form2, "Command1");
+    VELMORA_CHECK_BOXES(answerer_);
+    auto info = session().info();
+    info.bridge = "清水河大桥";
+    session().SetInfo(info);
+    QCOMPARE(main_->windowTitle(), QStringLiteral("清水河大桥* - Velmora"));
+
+    const QString path = dir_.filePath(QStringLiteral("清水河.velmora"));
+    QVERIFY(session().SaveTo(path));
+    QCOMPARE(main_->windowTitle(), QStringLiteral("清水河.velmora（清水河大桥） - Velmora"));
+    session().Close();
+    Settle();
+    QCOMPARE(main_->windowTitle(), QStringLiteral("Velmora"));
+    QCOMPARE(Edit(manager_->Open("Form2"), "Text14")->text(), QString());
+    QFile::remove(velmora::ReportPath());
+
+    QVERIFY(session().OpenFile(path));
+    Settle();
+    QVERIFY(!session().IsModified());
+    form2 = manager_->Open("Form2");
+    QCOMPARE(Edit(form2, "Text14")->text(), QStringLiteral("1775.878"));
+    QVERIFY(form2->findChild<QRadioButton*>(QStringLiteral("Option1"))->isChecked());
+    QVERIFY(manager_->TrialSucceeded("Form2"));
+    QCOMPARE(Edit(manager_->Find("form3"), "Text1")->text(), QStringLiteral("1775.878"));
+    Click(form2, "Command4");  // 计算结果输出
+    QWidget* viewer = manager_->Find(velmora::kReportViewer);
+    QVERIFY(viewer != nullptr);
+    QVERIFY(viewer->findChild<QPlainTextEdit*>()->toPlainText().contains(
+        QStringLiteral("河槽平均水深:             0.7878551")));
+    QCOMPARE(session().RecentFiles().value(0), QFileInfo(path).absoluteFilePath());
+  }
+
+  // Each way of leaving the project asks; 取消 keeps everything, 不保存 goes on.
+  void unsavedChangesAreAskedAbout_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("新建") << QStringLiteral("new");
+    QTest::newRow("打开") << QStringLiteral("open");
+    QTest::newRow("关闭") << QStringLiteral("close");
+  }
+
+  void unsavedChangesAreAskedAbout() {
+    QFETCH(QString, path);
+    const QString other = dir_.filePath(QStringLiteral("other.velmora"));
+    WriteFile(other, R"({"format":"velmora-project","version":1})");
+    const auto leave = [&] {
+      if (path == QStringLiteral("new")) session().New();
+      if (path == QStringLiteral("open")) session().OpenFile(other);
+      if (path == QStringLiteral("close")) session().Close();
+      Settle();
+    };
+    Edit(manager_->Open("Form31"), "Text1")->setText(QStringLiteral("120"));
+    QVERIFY(main_->windowTitle().startsWith(QStringLiteral("未命名工程*")));
+
+    answerer_.Expect(kQuestionTitle, kQuestion, QMessageBox::Cancel);
+    leave();
+    VELMORA_CHECK_BOXES(answerer_);
+    QCOMPARE(Edit(manager_->Find("Form31"), "Text1")->text(), QStringLiteral("120"));
+    QVERIFY(session().IsModified());
+
+    answerer_.Expect(kQuestionTitle, kQuestion, QMessageBox::Discard);
+    leave();
+    VELMORA_CHECK_BOXES(answerer_);
+    QCOMPARE(manager_->Find("Form31"), nullptr);
+  }
+
+  // 保存 on the question saves to the project's file before going on.
+  void saveAnswerSavesFirst() {
+    const QString path = dir_.filePath(QStringLiteral("saved.velmora"));
+    QVERIFY(session().SaveTo(path));
+    Edit(manager_->Open("Form31"), "Text1")->setText(QStringLiteral("77"));
+    answerer_.Expect(kQuestionTitle, QStringLiteral("saved.velmora"), QMessageBox::Save);
+    session().New();
+    VELMORA_CHECK_BOXES(answerer_);
+    const velmora::ProjectRead read = velmora::ReadProjectFile(path.toStdString());
+    QCOMPARE(read.project->windows.at("Form31").form.fields.at("Text1"), std::string("77"));
+  }
+
+  void refusedFileLeavesTheWindowsAlone_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not JSON") << QByteArray("{\n  \"format\": velmora\n}")
+                              << QStringLiteral("第 2 行第 13 列");
+    QTest::newRow("not a project")
+        << QByteArray("{\"format\": \"x\"}") << QStringLiteral("不是 Velmora 工程文件");
+    QTest::newRow("newer") << QByteArray(R"({"format":"velmora-project","version":9})")
+                           << QStringLiteral("格式版本 9");
+    QTest::newRow("unreadable") << QByteArray() << QStringLiteral("文件不存在");
+  }
+
+  void refusedFileLeavesTheWindowsAlone() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    const QString path = dir_.filePath(QStringLiteral("refused.velmora"));
+    QFile::remove(path);
+    if (!bytes.isEmpty()) WriteFile(path, bytes);
+    QWidget* form31 = manager_->Open("Form31");
+    Edit(form31, "Text1")->setText(QStringLiteral("120"));
+    answerer_.Expect(QStringLiteral("打开工程"), message);
+    QVERIFY(!session().LoadFile(path));
+    VELMORA_CHECK_BOXES(answerer_);
+    Settle();
+    QCOMPARE(manager_->Find("Form31"), form31);
+    QCOMPARE(Edit(form31, "Text1")->text(), QStringLiteral("120"));
+    QVERIFY(session().path().isEmpty());
+    DiscardChanges();
+  }
+
+  void failedSaveNamesThePathAndTheReason() {
+    const QString blocker = dir_.filePath(QStringLiteral("blocker"));
+    WriteFile(blocker, "x");
+    const QString path = blocker + QStringLiteral("/p.velmora");
+    answerer_.Expect(QStringLiteral("保存工程"), path);
+    QVERIFY(!session().SaveTo(path));
+    VELMORA_CHECK_BOXES(answerer_);
+    QVERIFY(session().path().isEmpty());
+  }
+
+  // A copy left behind by a process that is gone is offered at the next start; the one of a
+  // running Velmora is not.
+  void recoveryAfterACrash() {
+    Edit(manager_->Open("Form31"), "Text1")->setText(QStringLiteral("55"));
+    session().Autosave();
+    const QString own = session().RecoveryPath();
+    QVERIFY(QFile::exists(own));
+    // No process has a pid beyond the kernel's largest (4194304).
+    const QString left =
+        QDir(ProjectSession::RecoveryFolder()).filePath(QStringLiteral("recovery-4194309.velmora"));
+    QVERIFY(QFile::rename(own, left));
+    delete manager_;  // as if killed: the copy stays
+    manager_ = new WindowManager;
+    main_ = manager_->Open("Form6");
+    QVERIFY(!session().IsModified());
+
+    answerer_.Expect(QStringLiteral("恢复工程"), QStringLiteral("没有正常退出"), QMessageBox::Open);
+    session().OfferRecovery();
+    VELMORA_CHECK_BOXES(answerer_);
+    QCOMPARE(Edit(manager_->Open("Form31"), "Text1")->text(), QStringLiteral("55"));
+    QVERIFY(session().IsModified());
+    QVERIFY(!QFile::exists(left));
+
+    // A clean exit removes the copy of this run.
+    QVERIFY(QFile::exists(session().RecoveryPath()));
+    const QString copy = session().RecoveryPath();
+    delete manager_;
+    manager_ = nullptr;
+    QVERIFY(!QFile::exists(copy));
+  }
+
+  // A new catchment in Form5 reaches Form2's design discharge; one summary box for all.
+  void recalculateAllFlowsThroughTheChain() {
+    TemporaryReportFolder folder;
+    QWidget* form5 = manager_->Open("Form5");
+    Click(form5, "Command1");
+    QWidget* form2 = manager_->Find("Form2");
+    Edit(form2, "Text1")->setText(QStringLiteral("229"));
+    form2->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
+    answerer_.Expect(QStringLiteral("^_^ 提示"), QStringLiteral("-2.338916"));
+    Click(form2, "Command1");
+    Edit(form5, "Text1")->setText(QStringLiteral("92"));
+    answerer_.Expect(QStringLiteral("全部重新计算"), QStringLiteral("偏差是(%):0.8339435"));
+    session().RecalculateAll();
+    VELMORA_CHECK_BOXES(answerer_);
+    QCOMPARE(answerer_.seen().back().text.count(QStringLiteral("（Form")), 2);
+    QCOMPARE(Edit(form2, "Text13")->text(), QStringLiteral("378.474"));
+    QCOMPARE(Edit(form5, "Text18")->text(), QStringLiteral("378.474"));
+    DiscardChanges();
+  }
+
+  void informationDialogEditsEveryItem() {
+    velmora::ProjectInfo info;
+    info.notes = "第一行\n第二行";
+    velmora::ProjectInfoDialog dialog(info, main_);
+    int n = 0;
+    for (const auto& item : velmora::ProjectInfoItems()) {
+      if (auto* line =
+              dialog.findChild<QLineEdit*>(QString::fromUtf8(item.key.data(), item.key.size()))) {
+        line->setText(QStringLiteral(" %1 ").arg(++n));
+      }
+    }
+    const velmora::ProjectInfo edited = dialog.Info();
+    QCOMPARE(edited.name, std::string("1"));
+    QCOMPARE(edited.date, std::string("7"));
+    QCOMPARE(edited.notes, info.notes);
+  }
+
+  // Last: once the program has been told to end, no later modal box would wait for an answer.
+  void leavingTheProgramAsksToo() {
+    Edit(manager_->Open("Form31"), "Text1")->setText(QStringLiteral("120"));
+    answerer_.Expect(kQuestionTitle, kQuestion, QMessageBox::Cancel);
+    manager_->Quit();
+    VELMORA_CHECK_BOXES(answerer_);
+    QVERIFY(main_->isVisible());
+    answerer_.Expect(kQuestionTitle, kQuestion, QMessageBox::Discard);
+    manager_->Quit();
+    VELMORA_CHECK_BOXES(answerer_);
+    Settle();
+    QCOMPARE(manager_->Find("Form6"), nullptr);
+  }
+
+ private:
+  ProjectSession& session() { return manager_->project(); }
+
+  void DiscardChanges() {
+    answerer_.Expect(kQuestionTitle, kQuestion, QMessageBox::Discard);
+    session().Close();
+    VELMORA_CHECK_BOXES(answerer_);
+  }
+
+  QTemporaryDir dir_;
+  WindowManager* manager_ = nullptr;
+  QWidget* main_ = nullptr;
+  ModalAnswerer answerer_;
+};
+
+QTEST_MAIN(ProjectSessionTest)
+#include "project_session_test.moc"
