@@ -1,6 +1,8 @@
 #include "common/window.h"
 
 #include <algorithm>
+#include <cctype>
+#include <utility>
 
 namespace velmora {
 namespace {
@@ -23,7 +25,56 @@ const T* Named(const std::vector<const T*>& items, std::string_view control) {
   return it == items.end() ? nullptr : *it;
 }
 
+bool CutSuffix(std::string_view& text, std::string_view suffix) {
+  if (!text.ends_with(suffix)) return false;
+  text.remove_suffix(suffix.size());
+  return true;
+}
+
+// Cuts one trailing character of a symbol: Latin letters and digits, Greek letters, primes,
+// and the marks the captions write into symbols (Q2%, Q~, n').
+bool CutSymbolCharacter(std::string_view& text) {
+  if (text.empty()) return false;
+  const auto last = static_cast<unsigned char>(text.back());
+  if (last < 0x80) {
+    if (std::isalnum(last) != 0 ||
+        std::string_view("%~'/*").find(char(last)) != std::string_view::npos) {
+      text.remove_suffix(1);
+      return true;
+    }
+    return false;
+  }
+  if (text.size() >= 2) {
+    const auto lead = static_cast<unsigned char>(text[text.size() - 2]);
+    if (lead == 0xCE || lead == 0xCF) {  // Greek and Coptic
+      text.remove_suffix(2);
+      return true;
+    }
+  }
+  return CutSuffix(text, "′");
+}
+
 }  // namespace
+
+std::string_view FieldName(const Field& field) {
+  if (!field.name.empty()) return field.name;
+  std::string_view name = field.label.caption;
+  while (CutSuffix(name, "：") || CutSuffix(name, ":") || CutSuffix(name, " ")) {
+  }
+  // Captions mix the two kinds of bracket, even within one pair.
+  if (name.ends_with(")") || name.ends_with("）")) {
+    const std::size_t half = name.rfind('(');
+    const std::size_t full = name.rfind("（");
+    std::size_t at = std::string_view::npos;
+    if (half != std::string_view::npos) at = half;
+    if (full != std::string_view::npos && (at == std::string_view::npos || full > at)) at = full;
+    if (at != std::string_view::npos) name = name.substr(0, at);
+  }
+  const std::string_view with_symbol = name;
+  while (CutSymbolCharacter(name)) {
+  }
+  return name.empty() ? with_symbol : name;
+}
 
 std::vector<const Field*> Fields(const Window& window) { return ItemsOf<Field>(window); }
 std::vector<const Button*> Buttons(const Window& window) { return ItemsOf<Button>(window); }

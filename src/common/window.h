@@ -5,6 +5,8 @@
 // controls; an element of a control array carries its index in brackets.
 #pragma once
 
+#include <limits>
+#include <optional>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -13,6 +15,9 @@ namespace velmora {
 
 class Press;
 struct Table;
+namespace book {
+class Chapter;
+}
 
 /// A font named by a window; empty fields mean "as the window's own font".
 struct FontSpec {
@@ -50,6 +55,18 @@ struct Label {
 
 enum class FieldRole { kInput, kResult };
 
+/// An open end of a range.
+inline constexpr double kUnbounded = std::numeric_limits<double>::infinity();
+
+/// The values an input is advised to keep, as the window's notes and tables give them. Advice
+/// only: nothing is blocked by it. Open ends are infinite.
+struct FieldRange {
+  double low = -kUnbounded;
+  double high = kUnbounded;
+  // A roughness field takes n or, above 1, 1/n; the tables give 1/n, so n is compared as 1/n.
+  bool roughness = false;
+};
+
 /// A single-line text field with its label to the left.
 struct Field {
   std::string_view control;
@@ -57,7 +74,43 @@ struct Field {
   std::string_view default_text;
   FieldRole role = FieldRole::kInput;
   FontSpec text_font = {};  // the result text's font, where the window sets one
+  // What the field holds, for the calculation book and the range warnings; the caption shown
+  // stays the label's.
+  std::string_view symbol = {};  // as typeset, in book::Markup: "h_{cm}", "χ_c", "V_0′"
+  std::string_view unit = {};    // "m³/s"; empty for a pure number
+  std::string_view name = {};    // the quantity's name where the caption's own will not do
+  std::optional<FieldRange> range = {};
+
+  /// This field with its symbol (book::Markup) and unit.
+  Field Is(std::string_view symbol_markup, std::string_view unit_text = {}) const {
+    Field f = *this;
+    f.symbol = symbol_markup;
+    f.unit = unit_text;
+    return f;
+  }
+  /// This field with its advised range.
+  Field Within(double low, double high) const {
+    Field f = *this;
+    f.range = FieldRange{.low = low, .high = high};
+    return f;
+  }
+  /// This field with a roughness range, given as 1/n.
+  Field RoughnessWithin(double low, double high) const {
+    Field f = *this;
+    f.range = FieldRange{.low = low, .high = high, .roughness = true};
+    return f;
+  }
+  /// This field under a name of its own in the book.
+  Field Named(std::string_view quantity_name) const {
+    Field f = *this;
+    f.name = quantity_name;
+    return f;
+  }
 };
+
+/// The quantity's name in the book: the field's own name, or the caption without its symbol,
+/// unit and colon ("设计流量Qp（m*3/s）：" → "设计流量").
+std::string_view FieldName(const Field& field);
 
 /// An input field with its label, which may react to the mouse.
 inline Field InputField(std::string_view control, std::string_view label_control,
@@ -88,6 +141,8 @@ inline Field ResultField(std::string_view control, std::string_view label_contro
 
 /// Runs the window's computation; see press.h.
 using Handler = void (*)(Press&);
+/// Writes the calculation book's chapter of a press of the button; see book/chapter.h.
+using ChapterWriter = void (*)(book::Chapter&);
 /// `CloseWindow` on the window.
 struct CloseAction {};
 /// Sets every text field of the window to the empty text.
@@ -98,6 +153,7 @@ struct Button {
   std::string_view control;
   std::string_view caption;
   ButtonAction action;
+  ChapterWriter chapter = nullptr;  // the chapter of a press, for the buttons that compute
 };
 
 /// One of the window's mutually exclusive option buttons.

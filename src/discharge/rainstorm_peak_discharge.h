@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/number.h"
+#include "common/press.h"
 #include "common/window.h"
 
 namespace velmora {
@@ -26,17 +27,26 @@ struct RainstormInputs {
 };
 
 struct RainstormResult {
-  Real mu;        // loss parameter μ, mm/h
-  Single tau;     // concentration time τ, h
-  Real qr;        // rational formula, m³/s
-  Real q1;        // empirical formula (1), m³/s
-  Single q2;      // empirical formula (2), m³/s
-  Single design;  // the largest of the three, m³/s
+  Real mu;          // loss parameter μ, mm/h
+  Real slope_root;  // Iz^0.5
+  Single tau;       // concentration time τ, h
+  Real intensity;   // Sp / τ^n, mm/h
+  Real qr;          // rational formula, m³/s
+  Real net_rain;    // (Sp − μ)^m
+  Real q1;          // empirical formula (1), m³/s
+  Real rain;        // Sp^β
+  Single q2;        // empirical formula (2), m³/s
+  Single design;    // the largest of the three, m³/s
 };
 
 /// Qr = 0.278 (Sp/τ^n − μ) F with μ = K1 Sp^β1 and τ = K3 (L / Iz^0.5)^α1; Q1 = ψ (Sp − μ)^m F^λ2;
 /// Q2 = C Sp^β F^λ3; and the largest of them as the design discharge.
 RainstormResult RainstormPeakDischarge(const RainstormInputs& in);
+/// The same, filling `r` in the order computed.
+void RainstormPeakDischarge(const RainstormInputs& in, RainstormResult& r);
+
+/// The inputs as the window's fields hold them.
+RainstormInputs ReadRainstormInputs(const Press& press);
 
 /// The window "利用暴雨资料推算设计洪水流量(小流域)".
 const Window& Form5();

@@ -1,45 +1,93 @@
 #include "discharge/regional_formula_discharge.h"
 
+#include <string>
+
+#include "book/chapter.h"
 #include "common/press.h"
 
 namespace velmora {
 
 RegionalFormulaOneResult RegionalFormulaOne(Real f, Real c, Real n, Real cv, Single phi) {
   RegionalFormulaOneResult r;
-  r.q = c * Pow(f, n);
-  r.qp = ToSingle(r.q * (1.0 + cv * phi));
+  RegionalFormulaOne({.f = f, .c = c, .n = n, .cv = cv, .phi = phi}, r);
   return r;
+}
+
+void RegionalFormulaOne(const RegionalFormulaOneInput& in, RegionalFormulaOneResult& r) {
+  r.q = in.c * Pow(in.f, in.n);
+  r.qp = ToSingle(r.q * (1.0 + in.cv * in.phi));
 }
 
 RegionalFormulaTwoResult RegionalFormulaTwo(Real f, Real k, Real n2, Single ratio) {
   RegionalFormulaTwoResult r;
-  r.q2 = k * Pow(f, n2);
-  r.q1 = ToSingle(ratio * r.q2);
+  RegionalFormulaTwo({.f = f, .k = k, .n2 = n2, .ratio = ratio}, r);
   return r;
+}
+
+void RegionalFormulaTwo(const RegionalFormulaTwoInput& in, RegionalFormulaTwoResult& r) {
+  r.q2 = in.k * Pow(in.f, in.n2);
+  r.q1 = ToSingle(in.ratio * r.q2);
+}
+
+RegionalFormulaOneInput ReadRegionalFormulaOneInput(const Press& press) {
+  RegionalFormulaOneInput in;
+  in.f = press.Read("Text1");
+  in.c = press.Read("Text2");
+  in.n = press.Read("Text3");
+  in.cv = press.Read("Text4");
+  in.cs_cv = press.Read("Text5");
+  in.phi = press.ReadSingle("Text6");
+  return in;
+}
+
+RegionalFormulaTwoInput ReadRegionalFormulaTwoInput(const Press& press) {
+  RegionalFormulaTwoInput in;
+  in.f = press.Read("Text1");
+  in.k = press.Read("Text9");
+  in.n2 = press.Read("Text10");
+  in.ratio = press.ReadSingle("Text11");
+  return in;
 }
 
 namespace {
 
+constexpr std::string_view kBasis =
+    "《公路桥位勘测设计规范》JTJ 062-91 附录十二 全国水文分区经验公式";
+
 void ComputeOne(Press& press) {
-  const Real f = press.Read("Text1");
-  const Real c = press.Read("Text2");
-  const Real n = press.Read("Text3");
-  const Real cv = press.Read("Text4");
-  press.Read("Text5");  // Cs/Cv only guides the user to φ in the table
-  const Single phi = press.ReadSingle("Text6");
-  const RegionalFormulaOneResult r = RegionalFormulaOne(f, c, n, cv, phi);
+  RegionalFormulaOneResult r;
+  RegionalFormulaOne(ReadRegionalFormulaOneInput(press), r);
   press.SetResult("Text7", r.q, "#####.###");
   press.SetResult("Text8", r.qp, "#####.###");
 }
 
 void ComputeTwo(Press& press) {
-  const Real f = press.Read("Text1");
-  const Real k = press.Read("Text9");
-  const Real n2 = press.Read("Text10");
-  const Single ratio = press.ReadSingle("Text11");
-  const RegionalFormulaTwoResult r = RegionalFormulaTwo(f, k, n2, ratio);
+  RegionalFormulaTwoResult r;
+  RegionalFormulaTwo(ReadRegionalFormulaTwoInput(press), r);
   press.SetResult("Text12", r.q2, "#####.###");
   press.SetResult("Text13", r.q1, "#####.###");
+}
+
+void WriteChapterOne(book::Chapter& ch) {
+  ch.Basis(std::string(kBasis) + "（一）");
+  RegionalFormulaOneInput in;
+  ch.Read([&] { in = ReadRegionalFormulaOneInput(ch.press()); });
+  ch.Inputs({"Text1", "Text2", "Text3", "Text4", "Text5", "Text6"});
+  RegionalFormulaOneResult r;
+  ch.Step("q", "分区平均流量", "Q", "[Text2]×[Text1]^{[Text3]}", r.q, "m³/s");
+  ch.Step("qp", "分区洪水流量", "Q_p", "[q]×(1+[Text4]×[Text6])", r.qp, "m³/s");
+  ch.Run([&] { RegionalFormulaOne(in, r); });
+}
+
+void WriteChapterTwo(book::Chapter& ch) {
+  ch.Basis(std::string(kBasis) + "（二）");
+  RegionalFormulaTwoInput in;
+  ch.Read([&] { in = ReadRegionalFormulaTwoInput(ch.press()); });
+  ch.Inputs({"Text1", "Text9", "Text10", "Text11"});
+  RegionalFormulaTwoResult r;
+  ch.Step("q2", "设计频率2%的流量", "Q_{2%}", "[Text9]×[Text1]^{[Text10]}", r.q2, "m³/s");
+  ch.Step("q1", "设计频率1%的流量", "Q_{1%}", "[Text11]×[q2]", r.q1, "m³/s");
+  ch.Run([&] { RegionalFormulaTwo(in, r); });
 }
 
 constexpr HintAction kAppendixNote{
@@ -64,7 +112,8 @@ const Window& Form34() {
           {
               {.framed = false,
                .place = {.row = 0, .column = 0},
-               .items = {InputField("Text1", "Label1", "流域面积F(km*2)：", "3208")}},
+               .items =
+                   {InputField("Text1", "Label1", "流域面积F(km*2)：", "3208").Is("F", "km²")}},
               {.framed = false,
                .arrangement = Arrangement::kRow,
                .place = {.row = 0, .column = 1},
@@ -81,39 +130,42 @@ const Window& Form34() {
                .place = {.row = 1, .column = 0},
                .items =
                    {
-                       coefficient("Text2", "Label2", "系数C：", "6.1"),
-                       coefficient("Text3", "Label3", "指数n：", "0.65"),
-                       coefficient("Text4", "Label4", "变差系数Cv值：", "1.1"),
-                       coefficient("Text5", "Label5", "Cs/Cv值：", "2.5"),
+                       coefficient("Text2", "Label2", "系数C：", "6.1").Is("C"),
+                       coefficient("Text3", "Label3", "指数n：", "0.65").Is("n"),
+                       coefficient("Text4", "Label4", "变差系数Cv值：", "1.1").Is("C_v"),
+                       coefficient("Text5", "Label5", "Cs/Cv值：", "2.5").Is("C_s/C_v"),
                        ExplainedField("Text6", "Label6", "离均系数φ：", "3.95",
-                                      OpenAction{"Form25"}),
+                                      OpenAction{"Form25"})
+                           .Is("φ"),
                        Rule{},
                        Heading("Label12"),
                        Rule{},
-                       ResultField("Text7", "Label13", "分区平均流量Q："),
-                       ResultField("Text8", "Label14", "分区洪水流量Qp："),
+                       ResultField("Text7", "Label13", "分区平均流量Q：").Is("Q", "m³/s"),
+                       ResultField("Text8", "Label14", "分区洪水流量Qp：").Is("Q_p", "m³/s"),
                    }},
               {.control = "Frame2",
                .caption = "经验公式(二)",
                .place = {.row = 1, .column = 1},
                .items =
                    {
-                       coefficient("Text9", "Label7", "系数K：", "15.2"),
-                       coefficient("Text10", "Label8", "系数n'：", "0.72"),
-                       coefficient("Text11", "Label9", "Q1%/Q2%：", "1.18"),
+                       coefficient("Text9", "Label7", "系数K：", "15.2").Is("K"),
+                       coefficient("Text10", "Label8", "系数n'：", "0.72").Is("n′"),
+                       coefficient("Text11", "Label9", "Q1%/Q2%：", "1.18")
+                           .Is("Q_{1%}/Q_{2%}")
+                           .Named("设计频率1%与2%流量之比"),
                        Rule{},
                        Heading("Label11"),
                        Rule{},
-                       ResultField("Text12", "Label10", "设计频率Q2%："),
-                       ResultField("Text13", "Label15", "设计频率Q1%："),
+                       ResultField("Text12", "Label10", "设计频率Q2%：").Is("Q_{2%}", "m³/s"),
+                       ResultField("Text13", "Label15", "设计频率Q1%：").Is("Q_{1%}", "m³/s"),
                    }},
               {.framed = false,
                .arrangement = Arrangement::kRow,
                .place = {.row = 2, .column = 1},
                .items =
                    {
-                       Button{"Command3", "公式(一)", &ComputeOne},
-                       Button{"Command4", "公式(二)", &ComputeTwo},
+                       Button{"Command3", "公式(一)", &ComputeOne, &WriteChapterOne},
+                       Button{"Command4", "公式(二)", &ComputeTwo, &WriteChapterTwo},
                    }},
           },
   };

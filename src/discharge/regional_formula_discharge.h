@@ -3,9 +3,26 @@
 #pragma once
 
 #include "common/number.h"
+#include "common/press.h"
 #include "common/window.h"
 
 namespace velmora {
+
+struct RegionalFormulaOneInput {
+  Real f;      // catchment area, km²
+  Real c;      // zone coefficient C
+  Real n;      // zone exponent n
+  Real cv;     // coefficient of variation Cv
+  Real cs_cv;  // Cs/Cv: only guides the user to φ in the table
+  Single phi;  // φ, deviation coefficient of the Pearson III curve
+};
+
+struct RegionalFormulaTwoInput {
+  Real f;        // catchment area, km²
+  Real k;        // zone coefficient K
+  Real n2;       // zone exponent n'
+  Single ratio;  // the zone's Q1%/Q2%
+};
 
 struct RegionalFormulaOneResult {
   Real q;     // zone mean flood discharge Q = C F^n, m³/s
@@ -19,9 +36,16 @@ struct RegionalFormulaTwoResult {
 
 /// Formula (一): the zone's mean flood C F^n raised by the Pearson III deviation coefficient φ.
 RegionalFormulaOneResult RegionalFormulaOne(Real f, Real c, Real n, Real cv, Single phi);
+/// The same from the window's inputs, filling `r` in the order computed.
+void RegionalFormulaOne(const RegionalFormulaOneInput& in, RegionalFormulaOneResult& r);
 
 /// Formula (二): the 2 % flood K F^n' and the 1 % flood by the zone's ratio Q1%/Q2%.
 RegionalFormulaTwoResult RegionalFormulaTwo(Real f, Real k, Real n2, Single ratio);
+void RegionalFormulaTwo(const RegionalFormulaTwoInput& in, RegionalFormulaTwoResult& r);
+
+/// The inputs of each formula as the window's fields hold them.
+RegionalFormulaOneInput ReadRegionalFormulaOneInput(const Press& press);
+RegionalFormulaTwoInput ReadRegionalFormulaTwoInput(const Press& press);
 
 /// The window "利用全国水文分区经验公式确定设计流量".
 const Window& Form34();

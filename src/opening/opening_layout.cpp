@@ -4,7 +4,9 @@
 
 namespace velmora::opening {
 
-Button ComputeButton(Handler compute) { return {"Command1", "计  算", compute}; }
+Button ComputeButton(Handler compute, ChapterWriter chapter) {
+  return {"Command1", "计  算", compute, chapter};
+}
 
 Button ExitButton() { return {"Command2", "退  出", CloseAction{}}; }
 
@@ -13,7 +15,8 @@ Button ApplicabilityButton(std::string_view note) {
 }
 
 std::vector<Block> ResultsBesideInputs(std::vector<Item> inputs, std::vector<Item> results,
-                                       Handler compute, std::string_view note) {
+                                       Handler compute, ChapterWriter chapter,
+                                       std::string_view note) {
   return {
       {.control = "Frame1",
        .caption = "计算数据",
@@ -26,7 +29,7 @@ std::vector<Block> ResultsBesideInputs(std::vector<Item> inputs, std::vector<Ite
       {.framed = false,
        .arrangement = Arrangement::kRow,
        .place = {.row = 1, .column = 1},
-       .items = {ComputeButton(compute), ExitButton()}},
+       .items = {ComputeButton(compute, chapter), ExitButton()}},
       {.framed = false,
        .arrangement = Arrangement::kRow,
        .place = {.row = 2, .column = 1},

@@ -6,9 +6,17 @@
 #include <cstdint>
 
 #include "common/number.h"
+#include "common/press.h"
 #include "common/window.h"
 
 namespace velmora {
+
+struct SedimentBalanceInput {
+  Real qp;          // design discharge, m³/s
+  std::int32_t q2;  // 2 % flood, a whole number, m³/s
+  Real q_mean;      // mean annual maximum discharge Q̄, m³/s
+  Single d;         // mean grain size of the bed, m
+};
 
 struct SedimentBalanceResult {
   Real mean_power;      // Q̄^0.24
@@ -22,6 +30,11 @@ struct SedimentBalanceResult {
 /// Bo and Lj (m) from the design discharge Qp, the whole-number 2 % flood Q2%, the mean annual
 /// maximum discharge Q̄ (m³/s) and the mean grain size d of the bed (m).
 SedimentBalanceResult SedimentBalanceOpeningLength(Real qp, std::int32_t q2, Real q_mean, Single d);
+/// The same from the window's inputs, filling `r` in the order computed.
+void SedimentBalanceOpeningLength(const SedimentBalanceInput& in, SedimentBalanceResult& r);
+
+/// The inputs as the window's fields hold them.
+SedimentBalanceInput ReadSedimentBalanceInput(const Press& press);
 
 /// The window "桥孔长度的计算—输沙平衡公式".
 const Window& Form45();

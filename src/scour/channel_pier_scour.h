@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/number.h"
+#include "common/press.h"
 #include "common/window.h"
 #include "scour/pier_local_scour.h"
 
@@ -43,6 +44,7 @@ struct ChannelPierScourResult {
   Real k2;
   Real r2;                     // (V − V0′) / V0
   bool v2_at_most_v0 = false;  // branch taken in formula 65-2
+  Real hb2_formula;            // hb2 as the formula gives it, m
   Real hb2;                    // local scour depth, negative values taken as 0, m
   Real total2;                 // hp2 + hb2, m
   Real below2;                 // hp2 + hb2 − hcm, m
@@ -50,6 +52,11 @@ struct ChannelPierScourResult {
 
 /// Both formula pairs for a pier in the main channel; depths in m.
 ChannelPierScourResult ChannelPierScour(const ChannelPierScourInput& in);
+/// The same, filling `r` in the order computed, so that a fault leaves the values before it.
+void ChannelPierScour(const ChannelPierScourInput& in, ChannelPierScourResult& r);
+
+/// The inputs as the window's fields hold them.
+ChannelPierScourInput ReadChannelPierScourInput(const Press& press);
 
 /// The window "非粘性土河床桥墩冲刷计算（河槽）".
 const Window& form3();

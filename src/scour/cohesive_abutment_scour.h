@@ -2,9 +2,18 @@
 #pragma once
 
 #include "common/number.h"
+#include "common/press.h"
 #include "common/window.h"
 
 namespace velmora {
+
+struct CohesiveAbutmentInput {
+  Real q;              // discharge of the natural bed, m³/s
+  Real b;              // water-surface width of the natural bed, m
+  Real ld;             // length blocked by abutment and embankment, m
+  Real il;             // liquidity index IL of the clay
+  Single water_level;  // design water level, m
+};
 
 struct CohesiveAbutmentScourResult {
   Real blocked;  // LD / B, the share of the width blocked by abutment and embankment
@@ -18,6 +27,11 @@ struct CohesiveAbutmentScourResult {
 /// blocked length ld (m), the liquidity index il of the clay and the design water level (m).
 CohesiveAbutmentScourResult CohesiveAbutmentScour(Real q, Real b, Real ld, Real il,
                                                   Single water_level);
+/// The same from the window's inputs, filling `r` in the order computed.
+void CohesiveAbutmentScour(const CohesiveAbutmentInput& in, CohesiveAbutmentScourResult& r);
+
+/// The inputs as the window's fields hold them.
+CohesiveAbutmentInput ReadCohesiveAbutmentInput(const Press& press);
 
 /// The window "粘性土河床桥台冲刷计算".
 const Window& Form30();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/number.h"
+#include "common/press.h"
 #include "common/window.h"
 
 namespace velmora {
@@ -42,8 +43,11 @@ struct CohesiveLocalScour {
 /// Local scour after general scour to hp (m) at a pier of design width b1 (m) and shape
 /// coefficient k_xi, with the liquidity index il_local and the velocity v (m/s) at the pier.
 CohesiveLocalScour CohesiveLocalScourAt(Real hp, Single b1, Real k_xi, Real il_local, Single v);
+void CohesiveLocalScourAt(Real hp, Single b1, Real k_xi, Real il_local, Single v,
+                          CohesiveLocalScour& l);
 
 struct CohesivePierScourResult {
+  Real unit_q;               // unit discharge of the opening, q / (μ × B), m³/(s·m)
   Real hp;                   // general scour depth, m
   Single v;                  // velocity at the pier after the general scour, m/s
   CohesiveLocalScour local;  // hb and the formula taken
@@ -55,6 +59,13 @@ struct CohesivePierScourResult {
 CohesivePierScourResult CohesivePierScour(const CohesiveChannelInput& in);
 /// A pier on the floodplain ("河滩冲刷计算"); its velocity follows from the depth htm.
 CohesivePierScourResult CohesivePierScour(const CohesiveFloodplainInput& in);
+/// The same, filling `r` in the order computed, so that a fault leaves the values before it.
+void CohesivePierScour(const CohesiveChannelInput& in, CohesivePierScourResult& r);
+void CohesivePierScour(const CohesiveFloodplainInput& in, CohesivePierScourResult& r);
+
+/// The inputs of each button as the window's fields hold them.
+CohesiveChannelInput ReadCohesiveChannelInput(const Press& press);
+CohesiveFloodplainInput ReadCohesiveFloodplainInput(const Press& press);
 
 /// The window "粘性土河床桥墩冲刷计算".
 const Window& form1();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "common/number.h"
+#include "common/press.h"
 #include "common/window.h"
 
 namespace velmora {
@@ -34,19 +35,26 @@ struct NoncohesiveAbutmentScourResult {
   Real v0_prime;              // incipient scour velocity at the abutment, m/s
   bool v_at_most_vc = false;  // branch taken: n = 1
   Real n;
-  Single r;          // ((V − V0′) / (Vc − V0′))^n
-  Real hs2_formula;  // formula 95-2 as it comes out; negative when V < V0′
-  Real hs2;          // formula 95-2, negative values taken as 0, m
-  Real m;            // LD / y1
-  Single fr1;        // upstream Froude number
-  Real hs3;          // FHQA formula, m
-  Real hs_max;       // the largest of hs1, hs2, hs3, m
-  Single z_min;      // elevation of the lowest scour line, m
+  Single r;                       // ((V − V0′) / (Vc − V0′))^n
+  Real hs2_formula;               // formula 95-2 as it comes out; negative when V < V0′
+  Real hs2;                       // formula 95-2, negative values taken as 0, m
+  Real m;                         // LD / y1
+  Single fr1;                     // upstream Froude number
+  bool short_embankment = false;  // LD / y1 < 25: Liu's form of the FHQA formula
+  Real hs3;                       // FHQA formula, m
+  Real hs_max;                    // the largest of hs1, hs2, hs3, m
+  Single z_min;                   // elevation of the lowest scour line, m
 };
 
 /// The three abutment scour depths, the largest and the lowest scour line.
 NoncohesiveAbutmentScourResult NoncohesiveAbutmentScour(const NoncohesiveAbutmentInput& in,
                                                         RiverKind river);
+/// The same, filling `r` in the order computed, so that a fault leaves the values before it.
+void NoncohesiveAbutmentScour(const NoncohesiveAbutmentInput& in, RiverKind river,
+                              NoncohesiveAbutmentScourResult& r);
+
+/// The inputs as the window's fields hold them; a wide shallow river does not read Az.
+NoncohesiveAbutmentInput ReadNoncohesiveAbutmentInput(const Press& press, RiverKind river);
 
 /// The window "非粘性土河床桥台冲刷计算".
 const Window& Form29();

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "common/format_pattern.h"
+#include "common/range_warnings.h"
 #include "common/texts.h"
 #include "common/value_of_text.h"
 #include "shell/clickable_label.h"
@@ -49,6 +50,22 @@ void ShowReading(QLineEdit* edit) {
   } else {
     edit->setStyleSheet(kNotANumberStyle);
     edit->setToolTip(Q(texts::kReadAs).arg(Q(GeneralText(Real(value)))));
+  }
+}
+
+// A pale rose for an input outside the range its window's notes or tables advise.
+const QString kOutsideAdviceStyle =
+    QStringLiteral("QLineEdit { background-color: rgb(255, 226, 226); }");
+
+// Tints an input whose number lies outside the advised range and gives the advice in the
+// tooltip. Advice only: the press computes with the value. Text that is not wholly a number
+// keeps ShowReading's hint, which matters more.
+void ShowRangeAdvice(QLineEdit* edit, const Field& field) {
+  const std::string text = U(edit->text());
+  if (!IsPlainNumber(text)) return;
+  if (const std::optional<RangeWarning> warning = RangeWarningOf(field, text)) {
+    edit->setStyleSheet(kOutsideAdviceStyle);
+    edit->setToolTip(Q(warning->message));
   }
 }
 
@@ -133,6 +150,11 @@ void FormWindow::AddItem(const Item& item, QGridLayout* grid, int row, int colum
     } else {
       edit->setText(Q(field->default_text));
       connect(edit, &QLineEdit::textChanged, edit, [edit] { ShowReading(edit); });
+      if (field->range) {
+        connect(edit, &QLineEdit::textChanged, edit,
+                [edit, field] { ShowRangeAdvice(edit, *field); });
+        ShowRangeAdvice(edit, *field);
+      }
     }
     edit->setFont(FontFor(field->text_font, edit->font()));
     if (auto* buddy = qobject_cast<QLabel*>(label)) buddy->setBuddy(edit);

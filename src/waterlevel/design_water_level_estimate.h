@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "common/number.h"
+#include "common/press.h"
 #include "common/window.h"
 
 namespace velmora {
@@ -32,11 +33,12 @@ struct WaterLevelInputs {
 
 /// Manning's formula over one sub-section.
 struct SubSectionFlow {
-  Real r;     // hydraulic radius A / χ, m
-  Real k;     // conveyance factor 1/n
-  Real v;     // mean velocity, m/s
-  Real q;     // discharge, m³/s
-  Single hj;  // mean depth A / B, m
+  Real r;                        // hydraulic radius A / χ, m
+  bool entered_inverse = false;  // the roughness entry was above 1, so 1/n itself
+  Real k;                        // conveyance factor 1/n
+  Real v;                        // mean velocity, m/s
+  Real q;                        // discharge, m³/s
+  Single hj;                     // mean depth A / B, m
 };
 
 enum class TrialVerdict {
@@ -57,10 +59,19 @@ struct DesignWaterLevelResult {
 
 /// The discharge, velocity and depths of one sub-section (areas m², lengths m, slope in ‰).
 SubSectionFlow ManningFlow(Real area, Real perimeter, Real width, Real roughness, Single slope);
+void ManningFlow(Real area, Real perimeter, Real width, Real roughness, Single slope,
+                 SubSectionFlow& f);
 
 /// Evaluates one trial. The channel comes first, so its faults stand even without a section type.
 DesignWaterLevelResult DesignWaterLevelEstimate(const WaterLevelInputs& in,
                                                 std::optional<SectionType> section);
+/// The same, filling `r` in the order computed, so that a fault leaves the values before it.
+void DesignWaterLevelEstimate(const WaterLevelInputs& in, std::optional<SectionType> section,
+                              DesignWaterLevelResult& r);
+
+/// The inputs as the window's fields hold them, and the section type its options choose.
+WaterLevelInputs ReadWaterLevelInputs(const Press& press);
+std::optional<SectionType> SelectedSection(const Press& press);
 
 /// The window "设计水位估算".
 const Window& Form2();

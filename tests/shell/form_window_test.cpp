@@ -108,6 +108,27 @@ class FormWindowTest : public QObject {
     QTest::mouseDClick(plain, Qt::LeftButton);
   }
 
+  void inputOutsideItsAdvisedRangeIsTinted() {
+    // The note of n advises 0.5 and above.
+    QLineEdit* edit = Edit(form31_, "Text4");
+    edit->setText(QStringLiteral("0.4"));
+    QVERIFY(edit->toolTip().contains(QStringLiteral("≥0.5")));
+    QVERIFY(edit->styleSheet().contains(QStringLiteral("rgb(255, 226, 226)")));
+    edit->setText(QStringLiteral("0.6"));
+    QVERIFY(edit->toolTip().isEmpty());
+    QVERIFY(edit->styleSheet().isEmpty());
+    // Text that is not wholly a number keeps its own hint.
+    edit->setText(QStringLiteral("0.4m"));
+    QVERIFY(edit->toolTip().contains(QStringLiteral("将按 0.4 计算")));
+    // Advice only: the press computes with the value.
+    edit->setText(QStringLiteral("0.4"));
+    Edit(form31_, "Text1")->setText(QStringLiteral("120"));
+    Edit(form31_, "Text2")->setText(QStringLiteral("850"));
+    Edit(form31_, "Text3")->setText(QStringLiteral("100"));
+    Click(form31_, "Command1");
+    QCOMPARE(Edit(form31_, "Text5")->text(), QStringLiteral("914.306"));
+  }
+
   void inputThatIsNotWhollyANumberIsHinted() {
     QLineEdit* edit = Edit(form31_, "Text1");
     struct Case {
