@@ -72,38 +72,40 @@ void WriteFailures(const QDir& out) {
     std::printf("%s\n", qPrintable(next_box_file));
     velmora::WriteReportFile(nullptr, {"-"});
   }
-  velmora::ProjectInfo SampleInfo() {
-    velmora::ProjectInfo info;
-    info.name = "G210 线清水河段改建工程";
-    info.route = "K12+350";
-    info.bridge = "清水河大桥";
-    info.designer = "某某公路勘察设计院";
-    info.calculated_by = "张工";
-    info.checked_by = "李工";
-    info.date = "2026-12-10";
-    info.notes = "设计洪水频率 1/100";
-    return info;
-  }
+}
 
-  // The main window with its 文件 menu dropped down, as one picture.
-  QPixmap FileMenuPicture(velmora::WindowManager & windows) {
-    auto* main = qobject_cast<QMainWindow*>(windows.Open("Form6"));
-    windows.project().SetInfo(SampleInfo());
-    auto* menu = main->findChild<QMenu*>(QStringLiteral("文件"));
-    const QRect item = main->menuBar()->actionGeometry(menu->menuAction());
-    menu->popup(main->menuBar()->mapToGlobal(item.bottomLeft()));
-    QCoreApplication::processEvents();
-    const QPixmap window = main->grab();
-    const QPixmap dropped = menu->grab();
-    const QPoint at = main->mapFromGlobal(menu->pos());
-    QPixmap canvas(window.width(), std::max(window.height(), at.y() + dropped.height()));
-    canvas.fill(Qt::white);
-    QPainter painter(&canvas);
-    painter.drawPixmap(0, 0, window);
-    painter.drawPixmap(at, dropped);
-    menu->hide();
-    return canvas;
-  }
+velmora::ProjectInfo SampleInfo() {
+  velmora::ProjectInfo info;
+  info.name = "G210 线清水河段改建工程";
+  info.route = "K12+350";
+  info.bridge = "清水河大桥";
+  info.designer = "某某公路勘察设计院";
+  info.calculated_by = "张工";
+  info.checked_by = "李工";
+  info.date = "2026-12-10";
+  info.notes = "设计洪水频率 1/100";
+  return info;
+}
+
+// The main window with its 文件 menu dropped down, as one picture.
+QPixmap FileMenuPicture(velmora::WindowManager& windows) {
+  auto* main = qobject_cast<QMainWindow*>(windows.Open("Form6"));
+  windows.project().SetInfo(SampleInfo());
+  auto* menu = main->findChild<QMenu*>(QStringLiteral("文件"));
+  const QRect item = main->menuBar()->actionGeometry(menu->menuAction());
+  menu->popup(main->menuBar()->mapToGlobal(item.bottomLeft()));
+  QCoreApplication::processEvents();
+  const QPixmap window = main->grab();
+  const QPixmap dropped = menu->grab();
+  const QPoint at = main->mapFromGlobal(menu->pos());
+  QPixmap canvas(window.width(), std::max(window.height(), at.y() + dropped.height()));
+  canvas.fill(Qt::white);
+  QPainter painter(&canvas);
+  painter.drawPixmap(0, 0, window);
+  painter.drawPixmap(at, dropped);
+  menu->hide();
+  return canvas;
+}
 
 }  // namespace
 
