@@ -17,6 +17,7 @@
 #include "common/range_warnings.h"
 #include "common/texts.h"
 #include "common/value_of_text.h"
+#include "shell/chain_view.h"
 #include "shell/clickable_label.h"
 #include "shell/fonts.h"
 #include "shell/message_box.h"
@@ -150,6 +151,8 @@ void FormWindow::AddItem(const Item& item, QGridLayout* grid, int row, int colum
     } else {
       edit->setText(Q(field->default_text));
       connect(edit, &QLineEdit::textChanged, edit, [edit] { ShowReading(edit); });
+      connect(edit, &QLineEdit::textEdited, this,
+              [this, field] { ChainFieldEdited(manager_, *this, field->control); });
       if (field->range) {
         connect(edit, &QLineEdit::textChanged, edit,
                 [edit, field] { ShowRangeAdvice(edit, *field); });
@@ -260,7 +263,10 @@ QString FormWindow::FieldText(std::string_view control) const {
 void FormWindow::PressButton(std::string_view control) {
   const Effects effects = velmora::PressButton(description_, control, State());
   manager_.NotePress(description_.form, control, effects);
+  WindowManager& manager = manager_;  // the window may be gone after its effects
+  const std::string form(description_.form);
   RunEffects(effects);
+  RefreshChain(manager, form, effects);
 }
 
 void FormWindow::RunEffects(const Effects& effects) {

@@ -35,6 +35,8 @@ class ProjectSession : public QObject {
   const QString& path() const { return path_; }
   const ProjectInfo& info() const { return info_; }
   void SetInfo(const ProjectInfo& info);
+  /// Another tool's section of the project, as JSON text; an empty text removes it.
+  void SetTool(const std::string& name, const std::string& text);
   /// Whether anything differs from what was last saved or opened.
   bool IsModified() const;
   /// The main window's title: the file's name and the bridge's, an asterisk when modified.

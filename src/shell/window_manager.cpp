@@ -4,11 +4,14 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "chain/quantities.h"
 #include "common/registry.h"
 #include "project/recalculate.h"
+#include "shell/chain_view.h"
 #include "shell/form_window.h"
 #include "shell/main_window.h"
 #include "shell/project_session.h"
+#include "shell/scour_summary_window.h"
 #include "shell/text.h"
 
 namespace velmora {
@@ -29,6 +32,11 @@ bool IsCalculator(const QWidget* widget) {
 }  // namespace
 
 QWidget* WindowManager::Create(std::string_view form) {
+  if (form == chain::kSummaryForm) {
+    auto* summary = new ScourSummaryWindow(*this);
+    Adopt(form, summary);
+    return summary;
+  }
   const Window* description = FindWindow(form);
   if (description == nullptr) return nullptr;
   QWidget* widget = nullptr;
@@ -47,6 +55,7 @@ QWidget* WindowManager::Create(std::string_view form) {
     for (auto* radio : widget->findChildren<QRadioButton*>()) {
       connect(radio, &QRadioButton::toggled, this, &WindowManager::Changed);
     }
+    if (project_) ChainWindowOpened(*this, *static_cast<FormWindow*>(widget));
   }
   return widget;
 }

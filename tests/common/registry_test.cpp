@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "chain/quantities.h"
 #include "common/menu.h"
 #include "common/value_of_text.h"
 
@@ -39,6 +40,7 @@ std::set<std::string> NamedForms() {
 
 TEST(RegistryTest, EveryNamedFormIsRegistered) {
   for (const std::string& form : NamedForms()) {
+    if (form == chain::kSummaryForm) continue;  // the shell's own window, built from a project
     EXPECT_NE(FindWindow(form), nullptr) << form;
   }
 }
