@@ -26,5 +26,7 @@ if [[ $(id -u) == 0 ]] && command -v setpriv >/dev/null; then
 fi
 # Projects: the 文件 menu and the project information.
 "$tool" "$out" FileMenu ProjectInfo >/dev/null 2>&1
+# The chain: a linked field with its tooltip, and the scour summary with its drawing.
+"$tool" "$out" ChainLink ScourSummary >/dev/null 2>&1
 rm -rf "$out/report"
 ls "$out" | wc -l

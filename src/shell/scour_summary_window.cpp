@@ -13,6 +13,7 @@
 
 #include "chain/links.h"
 #include "common/format_pattern.h"
+#include "common/registry.h"
 #include "shell/chain_view.h"
 #include "shell/project_session.h"
 #include "shell/text.h"
@@ -247,7 +248,9 @@ void ScourSummaryWindow::Refresh() {
   table_->resizeRowsToContents();
   QStringList flags;
   for (const chain::Flag& f : summary.flags) {
-    flags << QStringLiteral("⚠ %1 %2：%3").arg(Q(f.form), Q(f.control), Q(f.text));
+    const Window* window = FindWindow(f.form);
+    flags << QStringLiteral("⚠ %1：%2")
+                 .arg(Q(window != nullptr ? window->caption : f.form), Q(f.text));
   }
   flags_->setText(flags.join(QStringLiteral("\n")));
   drawing_->SetSummary(summary);
