@@ -1,7 +1,9 @@
 #include "cli/project_mode.h"
 
+#include <algorithm>
 #include <ostream>
 
+#include "chain/scour_summary.h"
 #include "cli/press_json.h"
 #include "common/file_write.h"
 #include "project/project.h"
@@ -10,12 +12,17 @@
 namespace velmora {
 
 int RunProjectMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  const bool saves = args.size() == 4 && args[2] == "--save";
-  if (args.size() != 2 && !saves) {
-    err << "velmora-calc: usage: velmora-calc --project FILE.velmora [--save OUT.velmora]\n";
+  std::vector<std::string> rest(args.begin(), args.end());
+  const auto summary_flag = std::find(rest.begin(), rest.end(), "--summary");
+  const bool summary = summary_flag != rest.end();
+  if (summary) rest.erase(summary_flag);
+  const bool saves = rest.size() == 4 && rest[2] == "--save";
+  if (rest.size() != 2 && !saves) {
+    err << "velmora-calc: usage: velmora-calc --project FILE.velmora [--summary] "
+           "[--save OUT.velmora]\n";
     return 2;
   }
-  const std::string& file = args[1];
+  const std::string& file = rest[1];
   ProjectRead read = ReadProjectFile(PathFromUtf8(file));
   if (!read.project) {
     err << "velmora-calc: " << file << ": " << read.error << '\n';
@@ -24,13 +31,18 @@ int RunProjectMode(const std::vector<std::string>& args, std::ostream& out, std:
   for (const std::string& part : read.skipped) {
     err << "velmora-calc: " << file << ": skipped " << part << '\n';
   }
-  for (const ProjectPress& press : RecalculateProject(*read.project)) {
-    out << PressResultJson(*press.window, press.button, press.before, press.effects) << '\n';
+  const std::vector<ProjectPress> presses = RecalculateProject(*read.project);
+  if (summary) {
+    out << chain::SummaryJson(chain::SummarizeScour(*read.project)) << '\n';
+  } else {
+    for (const ProjectPress& press : presses) {
+      out << PressResultJson(*press.window, press.button, press.before, press.effects) << '\n';
+    }
   }
   out.flush();
   if (saves) {
-    if (const auto failure = SaveProjectFile(PathFromUtf8(args[3]), *read.project)) {
-      err << "velmora-calc: cannot write " << args[3] << ": " << failure->Reason() << '\n';
+    if (const auto failure = SaveProjectFile(PathFromUtf8(rest[3]), *read.project)) {
+      err << "velmora-calc: cannot write " << rest[3] << ": " << failure->Reason() << '\n';
       return 3;
     }
   }

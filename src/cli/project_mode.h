@@ -7,10 +7,11 @@
 
 namespace velmora {
 
-/// `--project FILE [--save OUT]`: presses the project's chain again, one press's JSON a line in
-/// the order pressed, and writes the recalculated project to OUT. Returns the exit status: 0, 2
-/// for bad arguments or a refused file (the reason on `err`), 3 when OUT cannot be written (the
-/// old OUT is left as it was).
+/// `--project FILE [--summary] [--save OUT]`: presses the project's chain again, one press's JSON a
+/// line in the order pressed, and writes the recalculated project to OUT. Returns the exit status:
+/// 0, 2 for bad arguments or a refused file (the reason on `err`), 3 when OUT cannot be written
+/// (the old OUT is left as it was). With `--summary` it prints the scour summary instead, one JSON
+/// object.
 int RunProjectMode(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace velmora

@@ -70,6 +70,7 @@ const std::vector<MenuItem>& MainMenu() {
                   Separator("bland8"),
                   Command("河流弯道凹岸的桥台冲刷深度", "河流弯道凹岸的桥台冲刷深度", "Form33"),
                   Separator("blank9"),
+                  Command("冲刷汇总", "冲刷汇总及最低冲刷线高程", "ScourSummary"),
               }),
       Submenu(
           "帮助", "帮助",

@@ -3,7 +3,10 @@
 #include <string>
 
 #include "book/chapter.h"
+#include "common/format_pattern.h"
 #include "common/press.h"
+#include "common/value_of_text.h"
+#include "reference/pearson_type3.h"
 
 namespace velmora {
 
@@ -47,6 +50,25 @@ RegionalFormulaTwoInput ReadRegionalFormulaTwoInput(const Press& press) {
   in.n2 = press.Read("Text10");
   in.ratio = press.ReadSingle("Text11");
   return in;
+}
+
+std::optional<std::string> PhiForFrequency(const FormState& state) {
+  const auto text = [&](const char* control) {
+    const auto it = state.fields.find(control);
+    return it == state.fields.end() ? std::string_view{} : std::string_view(it->second);
+  };
+  const std::string_view p_text = text("Text14");
+  if (p_text.find_first_not_of(' ') == std::string_view::npos || !IsPlainNumber(p_text) ||
+      !IsPlainNumber(text("Text4")) || !IsPlainNumber(text("Text5"))) {
+    return std::nullopt;
+  }
+  const double p = ValueOfText(p_text);
+  const double cs = ValueOfText(text("Text4")) * ValueOfText(text("Text5"));
+  if (!(p > 0.0 && p < 100.0) || !(cs >= 0.0) || cs > 20.0) return std::nullopt;
+  // The Φ table's digits: two decimals, three in the lower tail of the skewed curves.
+  const int decimals = cs >= 2.0 && (p >= 90.0 || (p == 75.0 && cs >= 3.9)) ? 3 : 2;
+  const double phi = RoundToDecimals(PearsonDeviation(p, cs), decimals);
+  return GeneralText(Real(phi));
 }
 
 namespace {
@@ -141,6 +163,10 @@ const Window& Form34() {
                        ExplainedField("Text6", "Label6", "离均系数φ：", "3.95",
                                       OpenAction{"Form25"})
                            .Is("φ"),
+                       // Filled into φ when edited (see PhiForFrequency).
+                       InputField("Text14", "Label16", "设计频率P(%)：")
+                           .Is("P", "%")
+                           .Within(0.01, 99.99),
                        Rule{},
                        Heading("Label12"),
                        Rule{},

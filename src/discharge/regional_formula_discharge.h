@@ -2,6 +2,9 @@
 // (JTJ 062-91, appendix 12), two independent formulas sharing the catchment area F.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "common/number.h"
 #include "common/press.h"
 #include "common/window.h"
@@ -48,6 +51,11 @@ RegionalFormulaOneInput ReadRegionalFormulaOneInput(const Press& press);
 RegionalFormulaTwoInput ReadRegionalFormulaTwoInput(const Press& press);
 
 /// The window "利用全国水文分区经验公式确定设计流量".
+/// φ for the design frequency: Φ(P, Cs) with Cs = Cv × (Cs/Cv), from Text14 (P %), Text4 and
+/// Text5, rounded as the Φ table shows it. None while P is not a frequency (0 < P < 100) or Cs
+/// is negative.
+std::optional<std::string> PhiForFrequency(const FormState& state);
+
 const Window& Form34();
 
 }  // namespace velmora

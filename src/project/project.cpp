@@ -7,6 +7,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
+#include "chain/links.h"
 #include "common/registry.h"
 
 namespace velmora {
@@ -156,7 +157,8 @@ bool KeepsState(const Window& window) { return window.kind == WindowKind::kCalcu
 WindowState StateIn(const Project& project, const Window& window) {
   const auto it = project.windows.find(window.form);
   if (it != project.windows.end()) return it->second;
-  return WindowState{.form = DefaultState(window)};
+  // A window opened for the first time shows what the chain already knows.
+  return WindowState{.form = chain::Linked(project, window, DefaultState(window))};
 }
 
 bool IsTouched(const Window& window, const WindowState& state) {

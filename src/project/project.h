@@ -92,7 +92,7 @@ bool IsJsonValue(std::string_view text);
 /// Whether a window keeps its state in a project: the calculator windows.
 bool KeepsState(const Window& window);
 
-/// The state the project holds for the window, or the window's defaults.
+/// The state the project holds for the window, or the window's defaults with its linked inputs.
 WindowState StateIn(const Project& project, const Window& window);
 
 /// Whether a window's state is worth keeping: anything differs from a fresh window.

@@ -1,5 +1,6 @@
 #include "project/recalculate.h"
 
+#include "chain/links.h"
 #include "common/registry.h"
 
 namespace velmora {
@@ -21,6 +22,7 @@ bool IsComputation(const Window& window, std::string_view button, const Effects&
 
 void ApplyPress(Project& project, const Window& window, std::string_view button,
                 const Effects& effects) {
+  const Project before = project;
   WindowState state = StateIn(project, window);
   state.form = ApplyEffects(std::move(state.form), effects);
   if (IsComputation(window, button, effects)) state.pressed = std::string(button);
@@ -38,11 +40,13 @@ void ApplyPress(Project& project, const Window& window, std::string_view button,
     target_state.form.fields[other->control] = other->text;
     project.windows[other->form] = std::move(target_state);
   }
+  chain::AfterPress(project, before, window);
 }
 
 std::vector<ProjectPress> RecalculateProject(Project& project) {
   std::vector<ProjectPress> presses;
-  for (auto list : {DischargeWindows, OpeningWindows, WaterLevelWindows, ScourWindows}) {
+  // The opening-length windows follow the design water level: their Qc and Bc are its results.
+  for (auto list : {DischargeWindows, WaterLevelWindows, OpeningWindows, ScourWindows}) {
     for (const Window* window : list()) {
       const auto it = project.windows.find(window->form);
       if (it == project.windows.end() || it->second.pressed.empty()) continue;

@@ -30,8 +30,9 @@ struct ProjectPress {
 };
 
 /// Presses the last pressed computation of every window the project holds, in the order of the
-/// chain (discharge, bridge opening, design water level, pier scour, abutment scour), each press
-/// seeing what the earlier ones wrote. Returns the presses in order.
+/// chain (discharge, design water level, bridge opening, pier scour, abutment scour), each press
+/// seeing what the earlier ones wrote and the links brought (chain/links.h). Returns the presses in
+/// order.
 std::vector<ProjectPress> RecalculateProject(Project& project);
 
 }  // namespace velmora

@@ -22,6 +22,7 @@
 #include "render/book_texts.h"
 #include "render/press_chapter.h"
 #include "shell/book_preview.h"
+#include "shell/chain_view.h"
 #include "shell/clickable_label.h"
 #include "shell/fonts.h"
 #include "shell/message_box.h"
@@ -226,6 +227,8 @@ void FormWindow::AddItem(const Item& item, QGridLayout* grid, int row, int colum
     } else {
       edit->setText(Q(field->default_text));
       connect(edit, &QLineEdit::textChanged, edit, [edit] { ShowReading(edit); });
+      connect(edit, &QLineEdit::textEdited, this,
+              [this, field] { ChainFieldEdited(manager_, *this, field->control); });
       if (field->range) {
         connect(edit, &QLineEdit::textChanged, edit,
                 [edit, field] { ShowRangeAdvice(edit, *field); });
@@ -361,6 +364,8 @@ void FormWindow::PressButton(std::string_view control) {
   });
   if (calculated) last_calculation_ = CalculatedPress{std::string(control), state, effects};
   manager_.NotePress(description_.form, control, effects);
+  WindowManager& manager = manager_;  // the window may be gone after its effects
+  const std::string form(description_.form);
   std::string detail;
   if (FaultOf(effects) != nullptr) {
     if (const auto explanation = ExplainFault(description_, control, state)) {
@@ -368,6 +373,7 @@ void FormWindow::PressButton(std::string_view control) {
     }
   }
   RunEffects(effects, detail);
+  RefreshChain(manager, form, effects);
 }
 
 void FormWindow::ShowBook() {

@@ -84,6 +84,15 @@ Project ProjectSession::Snapshot() const {
   return project;
 }
 
+void ProjectSession::SetTool(const std::string& name, const std::string& text) {
+  if (text.empty()) {
+    tools_.erase(name);
+  } else {
+    tools_[name] = text;
+  }
+  UpdateTitle();
+}
+
 void ProjectSession::SetInfo(const ProjectInfo& info) {
   info_ = info;
   UpdateTitle();

@@ -40,6 +40,8 @@ class ProjectSession : public QObject {
   /// Sets a tool's section (JSON text); an empty text removes it. A text that is not JSON is
   /// refused: false.
   bool SetToolSection(std::string_view tool, const std::string& json);
+  /// Another tool's section of the project, as JSON text; an empty text removes it.
+  void SetTool(const std::string& name, const std::string& text);
   /// Whether anything differs from what was last saved or opened.
   bool IsModified() const;
   /// The main window's title: the file's name and the bridge's, an asterisk when modified.

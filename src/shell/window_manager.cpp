@@ -4,12 +4,15 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "chain/quantities.h"
 #include "common/menu.h"
 #include "common/registry.h"
 #include "project/recalculate.h"
+#include "shell/chain_view.h"
 #include "shell/form_window.h"
 #include "shell/main_window.h"
 #include "shell/project_session.h"
+#include "shell/scour_summary_window.h"
 #include "shell/screen_fit.h"
 #include "shell/section_window.h"
 #include "shell/text.h"
@@ -37,6 +40,11 @@ QWidget* WindowManager::Create(std::string_view form) {
     Adopt(form, widget);
     return widget;
   }
+  if (form == chain::kSummaryForm) {
+    auto* summary = new ScourSummaryWindow(*this);
+    Adopt(form, summary);
+    return summary;
+  }
   const Window* description = FindWindow(form);
   if (description == nullptr) return nullptr;
   QWidget* widget = nullptr;
@@ -55,6 +63,7 @@ QWidget* WindowManager::Create(std::string_view form) {
     for (auto* radio : widget->findChildren<QRadioButton*>()) {
       connect(radio, &QRadioButton::toggled, this, &WindowManager::Changed);
     }
+    if (project_) ChainWindowOpened(*this, *static_cast<FormWindow*>(widget));
   }
   return widget;
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "chain/links.h"
 #include "common/registry.h"
 #include "project_chain.h"
 
@@ -51,6 +52,10 @@ TEST(ProjectFileTest, VersionOneFileStaysReadable) {
   expected.info.route = "K12+350";
   expected.info.date = "2026-12-10";
   expected.tools["Section"] = R"({"stations":[0,12.5,30],"title":"桥位断面"})";
+  // The file was written before links: its channel pier ran with the example's design discharge.
+  chain::Override(expected, "form3", "Text25");
+  PressInto(expected, "form3", "Command1", {{"Text25", "1733"}});
+  expected.tools.erase(std::string(chain::kToolName));
   EXPECT_EQ(*read.project, expected);
 }
 

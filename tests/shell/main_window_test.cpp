@@ -70,6 +70,7 @@ menu 冲刷计算 冲刷计算(&S)
   sep bland8
   item 河流弯道凹岸的桥台冲刷深度 河流弯道凹岸的桥台冲刷深度
   sep blank9
+  item 冲刷汇总 冲刷汇总及最低冲刷线高程
 menu 帮助 帮助(&H)
   item 设计洪水频率标准 设计洪水频率标准
   sep blank10

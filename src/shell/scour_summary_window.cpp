@@ -1,0 +1,260 @@
+#include "shell/scour_summary_window.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "chain/links.h"
+#include "common/format_pattern.h"
+#include "common/registry.h"
+#include "shell/chain_view.h"
+#include "shell/project_session.h"
+#include "shell/text.h"
+#include "shell/window_manager.h"
+
+namespace velmora {
+
+namespace {
+
+QString Metres(const std::optional<double>& value) {
+  return value ? Q(FormatPattern(Real(*value), "#####.###")) : QStringLiteral("—");
+}
+
+enum Column {
+  kElement,
+  kLevel,
+  kFormulas,
+  kTotal,
+  kBelowBed,
+  kScourLine,
+  kFoundation,
+  kEmbedment,
+  kRequired,
+  kVerdict,
+  kColumns
+};
+
+}  // namespace
+
+ScourDrawing::ScourDrawing() {
+  setObjectName(QStringLiteral("drawing"));
+  setMinimumSize(560, 260);
+}
+
+void ScourDrawing::SetSummary(const chain::ScourSummary& summary) {
+  summary_ = summary;
+  update();
+}
+
+void ScourDrawing::paintEvent(QPaintEvent* /*event*/) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.fillRect(rect(), Qt::white);
+  std::vector<const chain::ScourElement*> drawn;
+  for (const auto& e : summary_.elements) {
+    if (e.water_level && e.scour_line) drawn.push_back(&e);
+  }
+  if (drawn.empty()) {
+    p.drawText(rect(), Qt::AlignCenter, QStringLiteral("输入设计水位标高H后显示冲刷线"));
+    return;
+  }
+  // Elevations from the lowest foundation or scour line up to the water surface, with margins.
+  double top = -1e300;
+  double bottom = 1e300;
+  for (const auto* e : drawn) {
+    top = std::max(top, *e->water_level);
+    bottom = std::min(bottom, *e->scour_line);
+    if (e->foundation) bottom = std::min(bottom, *e->foundation);
+  }
+  const double span = std::max(top - bottom, 1.0);
+  top += 0.15 * span;
+  bottom -= 0.1 * span;
+  const QRectF area = QRectF(rect()).adjusted(70, 16, -16, -36);
+  const auto y = [&](double z) { return area.top() + (top - z) / (top - bottom) * area.height(); };
+  const double slot = area.width() / static_cast<double>(drawn.size());
+
+  // Elevation scale.
+  p.setPen(Qt::gray);
+  for (int i = 0; i <= 4; ++i) {
+    const double z = bottom + (top - bottom) * i / 4.0;
+    p.drawLine(QPointF(area.left() - 4, y(z)), QPointF(area.right(), y(z)));
+    p.drawText(QRectF(0, y(z) - 9, 62, 18), Qt::AlignRight | Qt::AlignVCenter,
+               Q(FormatPattern(Real(z), "####.##")));
+  }
+  for (std::size_t i = 0; i < drawn.size(); ++i) {
+    const chain::ScourElement& e = *drawn[i];
+    const double left = area.left() + slot * static_cast<double>(i);
+    const double mid = left + slot / 2.0;
+    const double h = *e.water_level;
+    // Water from the surface down to the bed (H − depth, where known).
+    if (e.depth) {
+      const double bed = h - *e.depth;
+      p.fillRect(QRectF(QPointF(left + 6, y(h)), QPointF(left + slot - 6, y(bed))),
+                 QColor(200, 225, 255));
+      p.setPen(QPen(QColor(140, 100, 50), 2));
+      p.drawLine(QPointF(left + 6, y(bed)), QPointF(left + slot - 6, y(bed)));
+    }
+    p.setPen(QPen(QColor(30, 90, 200), 2));
+    p.drawLine(QPointF(left + 6, y(h)), QPointF(left + slot - 6, y(h)));
+    p.drawText(QPointF(left + 8, y(h) - 4), QStringLiteral("▽ ") + Metres(h));
+    // Each formula's scour line dashed, the governing one solid red.
+    for (std::size_t f = 0; f < e.formulas.size(); ++f) {
+      const double z = h - e.formulas[f].total;
+      const bool governing = f == e.governing;
+      p.setPen(QPen(governing ? QColor(200, 30, 30) : QColor(200, 120, 120), governing ? 2 : 1,
+                    governing ? Qt::SolidLine : Qt::DashLine));
+      p.drawLine(QPointF(left + 6, y(z)), QPointF(left + slot - 6, y(z)));
+    }
+    p.setPen(QColor(200, 30, 30));
+    p.drawText(QPointF(left + 8, y(*e.scour_line) + 14), Metres(e.scour_line));
+    // The pier or abutment down to its foundation bottom.
+    if (e.foundation) {
+      const double width = std::min(slot * 0.18, 26.0);
+      const QRectF body(QPointF(mid - width / 2, y(h) - 10),
+                        QPointF(mid + width / 2, y(*e.foundation)));
+      p.setPen(QPen(Qt::black, 1));
+      p.setBrush(e.passes.value_or(true) ? QColor(180, 180, 180) : QColor(240, 170, 170));
+      p.drawRect(body);
+      p.setBrush(Qt::NoBrush);
+      p.drawText(QPointF(mid + width / 2 + 4, y(*e.foundation)), Metres(e.foundation));
+    }
+    p.setPen(Qt::black);
+    p.drawText(QRectF(left, area.bottom() + 6, slot, 24), Qt::AlignHCenter | Qt::AlignTop,
+               Q(e.caption));
+  }
+}
+
+ScourSummaryWindow::ScourSummaryWindow(WindowManager& manager) : manager_(manager) {
+  setWindowTitle(QStringLiteral("冲刷汇总及最低冲刷线高程"));
+  auto* layout = new QVBoxLayout(this);
+  auto* inputs = new QFormLayout;
+  water_level_ = new QLineEdit;
+  water_level_->setObjectName(QStringLiteral("H"));
+  inputs->addRow(QStringLiteral("设计水位标高H(m)："), water_level_);
+  bridge_class_ = new QComboBox;
+  bridge_class_->setObjectName(QStringLiteral("class"));
+  bridge_class_->addItems({QStringLiteral("一般桥梁"), QStringLiteral("特殊大桥")});
+  inputs->addRow(QStringLiteral("桥梁类别："), bridge_class_);
+  layout->addLayout(inputs);
+  table_ = new QTableWidget(0, kColumns);
+  table_->setObjectName(QStringLiteral("summary"));
+  table_->setHorizontalHeaderLabels(
+      {QStringLiteral("墩台"), QStringLiteral("H(m)"), QStringLiteral("各公式 hp/hb/总冲刷(m)"),
+       QStringLiteral("控制总冲刷深度(m)"), QStringLiteral("河床面以下(m)"),
+       QStringLiteral("最低冲刷线高程(m)"), QStringLiteral("基底高程(m)"),
+       QStringLiteral("埋深(m)"), QStringLiteral("埋深安全值(m)"), QStringLiteral("结论")});
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table_->verticalHeader()->hide();
+  layout->addWidget(table_);
+  flags_ = new QLabel;
+  flags_->setObjectName(QStringLiteral("flags"));
+  flags_->setWordWrap(true);
+  flags_->setStyleSheet(QStringLiteral("color: rgb(190, 90, 0);"));
+  layout->addWidget(flags_);
+  drawing_ = new ScourDrawing;
+  layout->addWidget(drawing_, 1);
+  auto* refresh = new QPushButton(QStringLiteral("刷新"));
+  refresh->setObjectName(QStringLiteral("Refresh"));
+  layout->addWidget(refresh, 0, Qt::AlignRight);
+  connect(refresh, &QPushButton::clicked, this, &ScourSummaryWindow::Refresh);
+  connect(water_level_, &QLineEdit::textEdited, this, &ScourSummaryWindow::KeepInputs);
+  connect(bridge_class_, &QComboBox::currentIndexChanged, this, &ScourSummaryWindow::KeepInputs);
+  connect(table_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    if (item->column() == kFoundation) KeepInputs();
+  });
+  resize(980, 640);
+  Refresh();
+}
+
+void ScourSummaryWindow::showEvent(QShowEvent* event) {
+  Refresh();
+  QWidget::showEvent(event);
+}
+
+void ScourSummaryWindow::KeepInputs() {
+  if (filling_) return;
+  Project project = manager_.project().Snapshot();
+  chain::ChainState state = chain::ReadChainState(project);
+  state.summary.water_level = U(water_level_->text());
+  state.summary.special_bridge = bridge_class_->currentIndex() == 1;
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    const QTableWidgetItem* key = table_->item(row, kElement);
+    const QTableWidgetItem* foundation = table_->item(row, kFoundation);
+    if (key == nullptr || foundation == nullptr) continue;
+    const std::string text = U(foundation->text());
+    const std::string name = U(key->data(Qt::UserRole).toString());
+    if (text.empty() || text == U(QStringLiteral("—"))) {
+      state.summary.foundations.erase(name);
+    } else {
+      state.summary.foundations[name] = text;
+    }
+  }
+  chain::WriteChainState(project, state);
+  const auto it = project.tools.find(chain::kToolName);
+  manager_.project().SetTool(std::string(chain::kToolName),
+                             it == project.tools.end() ? std::string() : it->second);
+  // H feeds the abutment windows' design water level.
+  RefreshChain(manager_);
+  Refresh();
+}
+
+void ScourSummaryWindow::Refresh() {
+  filling_ = true;
+  const Project project = manager_.project().Snapshot();
+  const chain::ChainState state = chain::ReadChainState(project);
+  if (!water_level_->hasFocus()) water_level_->setText(Q(state.summary.water_level));
+  bridge_class_->setCurrentIndex(state.summary.special_bridge ? 1 : 0);
+  const chain::ScourSummary summary = chain::SummarizeScour(project);
+  table_->setRowCount(static_cast<int>(summary.elements.size()));
+  for (int row = 0; row < table_->rowCount(); ++row) {
+    const chain::ScourElement& e = summary.elements[static_cast<std::size_t>(row)];
+    QStringList formulas;
+    for (const chain::ScourFormula& f : e.formulas) {
+      formulas << QStringLiteral("%1：%2/%3/%4")
+                      .arg(Q(f.name), Metres(f.general), Metres(f.local),
+                           Metres(std::optional<double>(f.total)));
+    }
+    const chain::ScourFormula& governing = e.formulas[e.governing];
+    const QString verdict = !e.passes   ? QStringLiteral("—")
+                            : *e.passes ? QStringLiteral("满足")
+                                        : QStringLiteral("不满足");
+    const QString cells[kColumns] = {Q(e.caption),
+                                     Metres(e.water_level),
+                                     formulas.join(QStringLiteral("\n")),
+                                     Metres(governing.total),
+                                     Metres(governing.below_bed),
+                                     Metres(e.scour_line),
+                                     e.foundation ? Metres(e.foundation) : QString(),
+                                     Metres(e.embedment),
+                                     Metres(e.required),
+                                     verdict};
+    for (int column = 0; column < kColumns; ++column) {
+      auto* item = new QTableWidgetItem(cells[column]);
+      if (column != kFoundation) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+      if (column == kElement) item->setData(Qt::UserRole, Q(e.key));
+      if (column == kVerdict && e.passes) {
+        item->setForeground(*e.passes ? QColor(0, 120, 0) : QColor(200, 0, 0));
+      }
+      table_->setItem(row, column, item);
+    }
+  }
+  table_->resizeRowsToContents();
+  QStringList flags;
+  for (const chain::Flag& f : summary.flags) {
+    const Window* window = FindWindow(f.form);
+    flags << QStringLiteral("⚠ %1：%2")
+                 .arg(Q(window != nullptr ? window->caption : f.form), Q(f.text));
+  }
+  flags_->setText(flags.join(QStringLiteral("\n")));
+  drawing_->SetSummary(summary);
+  filling_ = false;
+}
+
+}  // namespace velmora

@@ -1,0 +1,55 @@
+// 冲刷汇总及最低冲刷线高程: the scour of every pier and abutment the project has calculated,
+// the lowest scour line, the embedment check, and a drawing of the section.
+#pragma once
+
+#include <QWidget>
+
+#include "chain/scour_summary.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace velmora {
+
+class WindowManager;
+
+/// The drawing: water surface, bed, scour lines and foundations, one column per element.
+class ScourDrawing : public QWidget {
+ public:
+  ScourDrawing();
+  void SetSummary(const chain::ScourSummary& summary);
+  QSize sizeHint() const override { return {720, 300}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  chain::ScourSummary summary_;
+};
+
+class ScourSummaryWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ScourSummaryWindow(WindowManager& manager);
+  /// Reads the project again and shows it.
+  void Refresh();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void KeepInputs();
+
+  WindowManager& manager_;
+  QLineEdit* water_level_;
+  QComboBox* bridge_class_;
+  QTableWidget* table_;
+  QLabel* flags_;
+  ScourDrawing* drawing_;
+  bool filling_ = false;
+};
+
+}  // namespace velmora
