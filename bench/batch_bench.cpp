@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-thread --jsonl path over a mixed stream of every compute button: each window's
 // worked example (its defaults) and edge cases (empty, zero, negative and huge inputs, most of
 // which fault), with each option of a window that has options.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole project's book: the chapter of every calculation of every calculator window, as PDF and
 // as Word, the way "导出计算书…" makes it.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The surveyed-section window with a 2,000-point table: the time one edit costs before the plot,
 // the level and the rating table show it again (the throttle's wait not counted).
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time from the start of main to the main window shown on screen, as the program does it.
 #include <QApplication>
 #include <QElapsedTimer>

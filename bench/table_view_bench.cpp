@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time to open a reference window with a large table (120 rows × 17 columns, the size of the
 // largest frequency tables) until it is shown on screen, the way a user meets it.
 #include <QApplication>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (posix threads, for std::thread and
 # std::mutex). Used both for the static Qt and for Velmora itself.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Windows: executables that need no DLL beside them, with an icon and version information.
 
 # The C++ runtime, libgcc and winpthread linked in: velmora.exe and velmora-calc.exe run alone.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds Velmora for 64-bit Windows on Debian 12, tests it under Wine and packages it
 # (NSIS installer and portable zip).
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs two builds of velmora-calc over the same presses and requires byte-identical output.
 
     compare-runner.py REFERENCE CANDIDATE...

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Velmora needs to build, test and run on Debian 12.
 set -euo pipefail
 SUDO=""

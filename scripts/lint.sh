@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # clang-format and clang-tidy over the sources; needs a configured dev build (compile commands).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A PNG of every window as the program draws it, into docs/screenshots/ (run by hand).
 set -euo pipefail
 cd "$(dirname "$0")/.."

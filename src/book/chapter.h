@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A calculator's chapter of the calculation book: what one press computed, step by step.
 //
 // Each calculator writes its chapter beside its computation, as a `ChapterWriter` on the button

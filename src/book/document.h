@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation book as a document model: what a book says, not how it looks. The PDF and
 // Word writers and the print preview all render this one model.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "chain/follow_edit.h"
 
 #include "discharge/regional_formula_discharge.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an edit fills in by itself within its window, beside the presses.
 #pragma once
 

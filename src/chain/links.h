@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Links over a project: inputs that stand for a quantity another window produced show its value,
 // follow it when it changes, and mark their window 需重新计算; the engineer may type over one
 // (overridden, kept through recalculation) and relink it.

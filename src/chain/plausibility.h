@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values that cannot belong to the section, flagged beside the result; never blocking.
 #pragma once
 

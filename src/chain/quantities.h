@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chain's shared quantities: which field of which window produces each, and which inputs of
 // other windows stand for it and follow it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scour summary: every pier and abutment the project has calculated, its governing scour,
 // the lowest scour line, and the foundation's embedment below it checked against the safety
 // values for non-rock beds.

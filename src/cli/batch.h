@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Batch runs: many presses from a stream, spread over threads, printed in input order.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-calc --book: a press's chapter, or a whole book, written as PDF or Word.
 #pragma once
 

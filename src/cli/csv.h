@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSV as RFC 4180 writes it: a reference table for export, and the rows of a batch run.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runner's JSON: a writer for its output and a reader (simdjson) for --jsonl input.
 #pragma once
 

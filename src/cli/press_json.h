@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One press as the runner prints it: the JSON object of the runner's contract.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-calc --project: a project recalculated without a display.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-calc: presses a button of a window without a display and prints what happened as JSON.
 #pragma once
 

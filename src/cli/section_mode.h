@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-calc --section: the level or discharge of a surveyed cross-section, as one JSON object.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the runner prints is valid UTF-8 whatever bytes it was given.
 #pragma once
 

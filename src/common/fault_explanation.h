@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why a press ended on an arithmetic fault, in terms of the window's own fields.
 //
 // A press is a pure function, so the explanation is found by pressing again: with the window's

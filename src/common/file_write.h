@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way the program writes a file that a user keeps: the report, its copies, projects,
 // recovery copies, books, CSV.
 #pragma once

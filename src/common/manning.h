@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Manning's formula V = (1/n) R^(2/3) I^(1/2), shared by every window that computes a part of a
 // cross-section, so that the n-or-1/n rule and the order of operations live in one place.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checked arithmetic for the calculators.
 //
 // A calculator never sees an infinity or a NaN: every operation on a `Real`

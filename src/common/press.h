@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A button press as a pure function: the window's state in, an ordered list of effects out.
 //
 // The shell carries the effects out in order, the runner prints them, the tests assert on them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inputs outside the range that a window's notes or tables advise. A warning only: the press
 // computes with the value as it stands.
 #pragma once

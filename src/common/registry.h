@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one registry of windows: the menu, the runner's --list and the tests all read it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read-only reference tables as data: positioned cells with spans, headings, notes.
 #pragma once
 

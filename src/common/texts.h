@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts the program shows outside any one window's description.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window descriptions: what a window holds and how its controls react, as plain data.
 //
 // The shell builds widgets from a `Window`; the runner and the tests read the same description.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form31: design discharge by the drainage-area ratio method, Q1 = Q2 × (F1 / F2)^n.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/registry.h"
 #include "discharge/area_ratio_method.h"
 #include "discharge/non_uniform_flow_flood_discharge.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form32: peak discharge of a historical flood in a steady non-uniform reach, from the water
 // levels at two cross-sections by the energy balance with a local head loss.
 #pragma once

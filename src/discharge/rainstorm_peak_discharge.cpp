@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "discharge/rainstorm_peak_discharge.h"
 
 #include <algorithm>

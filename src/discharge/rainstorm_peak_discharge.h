@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form5: design flood peak of a small catchment from rainstorm data, by the rational formula and
 // two empirical formulas; the largest becomes the design discharge of the water level window.
 #pragma once

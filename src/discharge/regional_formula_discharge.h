@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form34: design discharge by the empirical formulas of the national hydrological zones
 // (JTJ 062-91, appendix 12), two independent formulas sharing the catchment area F.
 #pragma once

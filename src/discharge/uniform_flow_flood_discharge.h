@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form24: peak discharge of a historical flood in a steady uniform reach, channel and floodplain
 // each by Manning's formula.
 #pragma once

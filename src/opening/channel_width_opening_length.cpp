@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "opening/channel_width_opening_length.h"
 
 #include "book/chapter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form35: minimum clear length of the bridge opening by the channel-width formula,
 // Lj = Kq·(Qp/Qc)^n3·Bc (JTJ 062-91).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls and arrangements that the three opening-length windows share.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/registry.h"
 #include "opening/channel_width_opening_length.h"
 #include "opening/sediment_balance_opening_length.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form45: minimum clear length of the bridge opening by the sediment-balance formula
 // (JTJ 062-91), for unstable reaches whose channel and floodplain cannot be told apart:
 // Bo = 16.07·Q̄^0.24 / d^0.3, Lj = (Qp/Q2%)^0.33·Bo.

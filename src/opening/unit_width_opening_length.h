@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form36: minimum clear length of the bridge opening by the unit-width discharge formula,
 // Lj = Qp / (β·qc) with β = 1.19·(Qc/Qt)^0.10 (JTJ 062-91), for reaches with wide floodplains.
 #pragma once

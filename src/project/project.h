@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A project: one bridge's whole calculation, as kept in a `.velmora` file.
 //
 // The model holds what the windows hold (field texts, the option that is on, `TrialSucceeded`,

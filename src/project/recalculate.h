@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Presses in a project without windows: the effects of a press carried out on the project's
 // states, and the whole chain pressed again in order.
 #pragma once

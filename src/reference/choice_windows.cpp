@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small windows that lead from a label of the rainstorm calculator to the material it needs.
 #include "reference/reference_windows.h"
 

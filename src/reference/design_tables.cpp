@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Design standards and the coefficients of the channel-width formula.
 #include "reference/reference_windows.h"
 #include "reference/table_builder.h"

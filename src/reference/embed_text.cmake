@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DOUTPUT=file.cpp -DINPUTS=a.csv|b.csv -P embed_text.cmake
 #
 # Writes a C++ source defining velmora::RainstormDataText(name): the text of each input file as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Pearson type III tables of frequency analysis: deviation coefficients Φ (Form25) and the
 // modulus ratios Kp for Cs = k·Cv (Form37, Form26, Form38, Form27, Form39, Form28, Form40,
 // Form41). Every cell is computed from the distribution when a window first asks for its table.

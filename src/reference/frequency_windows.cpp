@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/registry.h"
 #include "reference/frequency_tables.h"
 #include "reference/rainstorm_tables.h"

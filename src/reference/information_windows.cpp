@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about window and the list of codes the program follows.
 #include "reference/reference_windows.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/pearson_type3.h"
 
 #include <boost/math/distributions/normal.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Pearson type III distribution of frequency analysis (JTJ 062-91, appendix tables).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rainstorm parameter tables' data files (data/rainstorm/*.csv), compiled into the program.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rainstorm parameter tables of the small-catchment formulas: soil and vegetation classes
 // (Form15), the zones of the decay exponent n (Form14), of the loss parameters (Form11), of the
 // concentration time (Form10), and the coefficients of the empirical formulas (1) and (2)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference, choice and information windows, and the tables they show.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flood roughness of natural channels: the two tables and their instructions.
 #include "reference/reference_windows.h"
 #include "reference/table_builder.h"

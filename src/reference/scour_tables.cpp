@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tables consulted while computing pier and abutment scour and foundation depths.
 #include "reference/reference_windows.h"
 #include "reference/table_builder.h"

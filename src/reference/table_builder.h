@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a reference table row by row, the way it is printed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation book as a Word document: an Office Open XML package built in memory.
 #pragma once
 

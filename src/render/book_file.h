@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A book written to a file whole: PDF or Word by the file's extension.
 #pragma once
 

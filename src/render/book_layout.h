@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Page geometry and typefaces shared by the PDF, the printout and the Word file, so that they
 // agree on what a page holds.
 #pragma once

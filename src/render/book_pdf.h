@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation book on paper: laid out with QTextDocument and painted page by page, so that
 // the PDF, the printer and the print preview show the same pages.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts of the calculation book that no window's description holds.
 #pragma once
 

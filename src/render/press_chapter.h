@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chapter of one press: what the window was given and what it showed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The project's book: a cover, the contents, the chapters of every calculated window in the
 // chain's order, and the signatures.
 #pragma once

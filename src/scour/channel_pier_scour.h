@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // form3: general and local scour at a pier in the main channel on a non-cohesive bed, by the
 // formula pairs 64-1/65-1 and 64-2/65-2 of JTJ 062-91.
 #pragma once

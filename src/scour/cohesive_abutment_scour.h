@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form30: scour at a bridge abutment on a cohesive (clay) bed and the lowest scour line.
 #pragma once
 

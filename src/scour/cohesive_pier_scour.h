@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // form1: general and local scour at a pier on a cohesive (clay) bed, in the main channel and on
 // the floodplain, by the liquidity index IL of the clay within the scour hole.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form19: general and local scour at a pier on the floodplain on a non-cohesive bed; local scour
 // by formulas 65-1 and 65-2 of JTJ 062-91.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form29: scour at a bridge abutment on a non-cohesive bed by formulas 95-1 and 95-2 of
 // JTJ 062-91 and the FHQA formula, the largest of the three, and the lowest
 // scour line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Local scour at a pier on a non-cohesive bed, formulas 65-1 and 65-2 of JTJ 062-91, shared by
 // the channel window (form3) and the floodplain window (Form19). Each window works out its own
 // velocity V after the general scour and passes it in.

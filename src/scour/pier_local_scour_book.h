@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The steps of formulas 65-1 and 65-2 in a chapter, shared by the pier windows that use them.
 #pragma once
 

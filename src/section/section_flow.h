@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The discharge of a surveyed section at a level, by the design-water-level window's own Manning
 // computation, and the level that carries a design discharge.
 #pragma once

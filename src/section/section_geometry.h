@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A surveyed cross-section: a ground line of (station, elevation) points, split into the left
 // floodplain, the channel and the right floodplain, and its geometry under a water level.
 #pragma once

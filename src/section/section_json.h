@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The section's input as JSON, for the project file:
 //   {"points": [[station, elevation], ...], "splits": [left, right] or null,
 //    "n_channel", "slope_channel", "n_floodplain", "slope_floodplain", "qp": number or null}

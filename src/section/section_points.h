@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Section points from text: a CSV/TXT file, or a block pasted from a spreadsheet.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "关于 Velmora": the program's version, licence and the libraries it is built on.
 #pragma once
 

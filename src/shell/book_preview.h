@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation book's print preview: the pages as they print, with 打印, 保存为 PDF… and
 // 保存为 Word….
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chain's links as the windows show them: linked inputs follow their sources, tinted, with
 // the source in the tooltip; typing over one makes it the engineer's, 恢复链接 undoes that.
 #pragma once

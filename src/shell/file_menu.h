@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 文件 menu: projects, first in the main window's menu bar.
 #pragma once
 

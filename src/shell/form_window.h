@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One window built from its description: calculators, reference, choice and information windows.
 #pragma once
 

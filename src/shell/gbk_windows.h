@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GBK through Windows' own conversion (code page 936, the ANSI code page of Chinese Windows): a
 // Qt for Windows built without ICU has no GBK codec. Free of Qt, so that the tests of the core
 // can check it under Wine.

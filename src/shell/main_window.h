@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form6: the main window with the welcome text and the menu bar.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures drawn by the program itself: no image files to install or lose.
 #pragma once
 

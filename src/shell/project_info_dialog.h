@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 工程信息: the project information in one dialog.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The open project: its file, its information, unsaved changes, autosave and recovery.
 //
 // The calculator windows hold the project's states (the window manager keeps them, shown or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The design water level report: written as a GBK file, shown in a viewer window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 冲刷汇总及最低冲刷线高程: the scour of every pier and abutment the project has calculated,
 // the lowest scour line, the embedment check, and a drawing of the section.
 #pragma once

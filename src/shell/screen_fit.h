@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows that fit the screen they open on, title bar and taskbar included.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 实测断面水位计算: the design water level from a surveyed cross-section, with the section's plot,
 // its stage–discharge table and curve, and the hand-over into 设计水位估算.
 #pragma once

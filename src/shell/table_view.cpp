@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/table_view.h"
 
 #include <QAbstractTableModel>

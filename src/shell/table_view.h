@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widgets for the reference windows' content: tables, documents, pictures.
 #pragma once
 

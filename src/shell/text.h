@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one place where the core's UTF-8 texts become QStrings and back.
 #pragma once
 

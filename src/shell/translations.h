@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts (standard buttons, context menus, file dialogs) in Chinese.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the user's files go and how they are written: the report, its copies and every file the
 // user keeps share these.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // OpenWindow / CloseWindow: one instance per form, created on first use.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form2: one trial of an assumed design water level. Each sub-section's discharge by Manning's
 // formula Q = A × (1/n) × R^(2/3) × I^(1/2), their sum against the design discharge Qp.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation report of an accepted design water level trial, as lines of text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every calculator's chapter against the press it describes.
 #include "book/chapter.h"
 

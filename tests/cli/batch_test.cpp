@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Batch runs: a bad line never stops the run, output in input order, CSV both ways, exit statuses.
 #include <gtest/gtest.h>
 #include <simdjson.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-calc --book: one press per subsystem written as PDF and Word and read back.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The runner's JSON for the design-discharge windows, byte for byte.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One press as a table row, checked for every field it changes, every write into another window
 // and the fault that ended it. Shared by the window tests of every folder.
 #pragma once

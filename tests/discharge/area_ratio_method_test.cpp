@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "discharge/area_ratio_method.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "discharge/uniform_flow_flood_discharge.h"
 
 #include "tests/common/press_rows.h"

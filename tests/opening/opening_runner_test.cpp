@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-calc's JSON for presses of the opening windows.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bridge's chain built by pressing, as an engineer would: design discharge, design water
 // level (channel only, accepted), pier scour in the channel and on cohesive soil.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the tables of reference windows and their cells, for the tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a written book back as other programs read it: poppler's tools for a PDF, an unzip and
 // an XML parser for a Word file.
 #pragma once

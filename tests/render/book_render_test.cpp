@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A book written as PDF and as Word and read back the way another program would read it.
 #include <gtest/gtest.h>
 

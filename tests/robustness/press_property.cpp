@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded property test over every button of every window: random field texts of every kind
 // (numbers of every size and sign, "-0", "1e308", "1,733", full-width digits, blanks, control
 // characters, long junk) must never crash the program, never show nan, inf or an exponent in a

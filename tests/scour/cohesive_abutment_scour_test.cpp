@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scour/cohesive_abutment_scour.h"
 
 #include <gtest/gtest.h>

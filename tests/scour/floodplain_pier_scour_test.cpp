@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scour/floodplain_pier_scour.h"
 
 #include <gtest/gtest.h>

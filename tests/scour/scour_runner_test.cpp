@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmora-calc on the scour windows: the whole line for a few presses.
 #include <gtest/gtest.h>
 

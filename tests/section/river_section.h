@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A surveyed river section shared by the section tests: floodplains on both sides of a channel
 // about 70 m wide and 4 m deep.
 #pragma once

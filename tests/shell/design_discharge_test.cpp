@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rainstorm window hands its design discharge to the design water level window.
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form2 in the shell: trials in sequence, the report file's bytes, its viewer, TrialSucceeded.
 #include <QDir>
 #include <QFile>

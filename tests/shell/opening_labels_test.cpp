@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coefficient labels of "桥孔长度的计算—河槽宽度公式": Kq opens its table on a double-click,
 // n3 on a single click.
 #include <QLabel>

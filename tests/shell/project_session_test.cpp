@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Projects in the shell: save and reopen, the unsaved-changes question, refused files, recovery,
 // recalculation.
 #include <QDir>

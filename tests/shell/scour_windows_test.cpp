@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scour windows in the shell: label actions, clearing, and values written before opening.
 #include <QLabel>
 #include <QLineEdit>

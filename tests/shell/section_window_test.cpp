@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The surveyed-section window: pasting, the plot following edits, the hand-over into Form2.
 #include <QAction>
 #include <QChartView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every shell test shares: modal boxes answered and checked instead of hanging the run.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "waterlevel/design_water_level_estimate.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The inputs of the design water level examples, shared by the trial and the report tests.
 #pragma once
 

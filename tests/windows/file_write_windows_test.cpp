@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checked write on Windows: wide names, replacing through MoveFileEx, Windows' errors in
 // the reasons a user reads.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report's bytes on Windows, made by Windows' own GBK conversion, against the bytes the
 // Linux build's shell writes for the same press.
 #include <gtest/gtest.h>
