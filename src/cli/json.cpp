@@ -120,7 +120,8 @@ void AppendQuoted(std::string& out, std::string_view text) {
     out.resize(at + text.size() + 2);
     char* to = out.data() + at;
     to[0] = '"';
-    std::memcpy(to + 1, text.data(), text.size());
+    // An empty view may hold no pointer at all, which memcpy must not be given.
+    if (!text.empty()) std::memcpy(to + 1, text.data(), text.size());
     to[text.size() + 1] = '"';
     return;
   }
