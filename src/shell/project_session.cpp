@@ -9,6 +9,7 @@
 #endif
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -23,6 +24,8 @@
 
 #include "common/registry.h"
 #include "project/recalculate.h"
+#include "render/project_book.h"
+#include "shell/book_preview.h"
 #include "shell/message_box.h"
 #include "shell/project_info_dialog.h"
 #include "shell/report_file.h"
@@ -260,6 +263,36 @@ bool ProjectSession::SaveTo(const QString& path) {
 void ProjectSession::EditInfo() {
   ProjectInfoDialog dialog(info_, Parent());
   if (dialog.exec() == QDialog::Accepted) SetInfo(dialog.Info());
+}
+
+bool ProjectSession::HasCalculations() const {
+  for (const auto& [form, state] : manager_.WindowStates()) {
+    if (!state.pressed.empty()) return true;
+  }
+  return false;
+}
+
+void ProjectSession::ExportBook() {
+  std::optional<book::Document> document;
+  {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    document = render::ProjectBook(Snapshot());
+    QApplication::restoreOverrideCursor();
+  }
+  if (!document) {
+    ShowHint(Parent(), "导出计算书",
+             "工程中还没有计算过的窗口：请先在各窗口中计算，再导出计算书。");
+    return;
+  }
+  // Saved beside the project, named after it; an unsaved project's book goes where books went
+  // last (the Documents folder at first).
+  const QString folder = path_.isEmpty() ? QString() : QFileInfo(path_).absolutePath();
+  QString name = Q(info_.name);
+  if (name.isEmpty() && !path_.isEmpty()) name = QFileInfo(path_).completeBaseName();
+  if (!name.isEmpty()) name += QStringLiteral("计算书");
+  auto* preview = new BookPreview(std::move(*document), Parent(), folder, name);
+  preview->setAttribute(Qt::WA_DeleteOnClose);
+  preview->show();
 }
 
 void ProjectSession::RecalculateAll() {

@@ -11,11 +11,14 @@
 #include <QtTest>
 
 #include "project/project.h"
+#include "render/book_files.h"
+#include "shell/book_preview.h"
 #include "shell/fonts.h"
 #include "shell/form_window.h"
 #include "shell/project_info_dialog.h"
 #include "shell/project_session.h"
 #include "shell/report_file.h"
+#include "shell/text.h"
 #include "shell/window_manager.h"
 #include "shell_fixture.h"
 
@@ -232,6 +235,29 @@ class ProjectSessionTest : public QObject {
     QCOMPARE(answerer_.seen().back().text.count(QStringLiteral("（Form")), 2);
     QCOMPARE(Edit(form2, "Text13")->text(), QStringLiteral("378.474"));
     QCOMPARE(Edit(form5, "Text18")->text(), QStringLiteral("378.474"));
+    DiscardChanges();
+  }
+
+  // 导出计算书…: greyed out until a window has been calculated, then the project's book.
+  void exportBookNeedsACalculationAndPreviewsTheProjectsBook() {
+    auto* menu = main_->findChild<QMenu*>(QStringLiteral("文件"));
+    auto* book = main_->findChild<QAction*>(QStringLiteral("导出计算书"));
+    emit menu->aboutToShow();
+    QVERIFY(!book->isEnabled());
+    TemporaryReportFolder folder;
+    QWidget* form5 = manager_->Open("Form5");
+    Click(form5, "Command1");
+    emit menu->aboutToShow();
+    QVERIFY(book->isEnabled());
+    book->trigger();
+    auto* preview = main_->findChild<velmora::BookPreview*>();
+    QVERIFY(preview != nullptr && preview->isVisible());
+    QVERIFY(preview->PageCount() >= 3);  // cover, contents, the chapter
+    const QString pdf = dir_.filePath(QStringLiteral("工程计算书.pdf"));
+    QVERIFY(preview->SaveTo(pdf));
+    const std::string text = velmora::testing::PdfText(pdf.toStdString());
+    QVERIFY(text.find(velmora::U(Edit(form5, "Text18")->text())) != std::string::npos);
+    preview->close();
     DiscardChanges();
   }
 
