@@ -291,7 +291,7 @@ std::vector<Block> ChapterBlocks(const ChapterContent& content) {
   blocks.emplace_back(Heading{2, "计算过程"});
   Table steps{.header = {Cell("步骤"), Cell("项目"), Cell("公式"), Cell("代入数值"), Cell("结果"),
                          Cell("单位")},
-              .widths = {0.8, 2.2, 4, 4, 1.6, 1.2}};
+              .widths = {1, 2.2, 4, 4, 1.6, 1.2}};
   int number = 0;
   for (const StepRow& row : content.steps) {
     steps.rows.push_back({Cell(std::to_string(++number)), Markup(row.item), Markup(row.formula),
