@@ -305,5 +305,14 @@ TEST(ChapterTest, StepNumbers) {
   EXPECT_EQ(StepNumber(123456789), "1.2346×10^{8}");
 }
 
+// A formula wraps after its operators; numbers, powers and a closing operator stay whole.
+TEST(ChapterTest, FormulasBreakBetweenTermsOnly) {
+  const Runs runs = BreakableBetweenTerms(Markup("0.86×22.61^{1+6}−1.5+"));
+  ASSERT_EQ(runs.size(), 3u);
+  EXPECT_EQ(runs[0].text, "0.86×\u200B22.61");
+  EXPECT_EQ(runs[1].text, "1+6");
+  EXPECT_EQ(runs[2].text, "−\u200B1.5+");
+}
+
 }  // namespace
 }  // namespace velmora::book

@@ -96,6 +96,7 @@ TEST_P(BookModeTest, WritesTheChapterAndPrintsThePressAsUsual) {
     for (const std::string& expected : shown) {
       EXPECT_NE(text.find(expected), std::string::npos) << extension << ": " << expected;
     }
+    if (extension == std::string(".pdf")) EXPECT_EQ(testing::FontsNotEmbedded(path), "");
   }
 }
 
@@ -160,6 +161,7 @@ TEST(ProjectBookModeTest, WritesTheWholeProjectsBookAndPrintsThePressesAsUsual) 
     // The design water level's report writes "m^3/s"; the book sets the power.
     EXPECT_NE(text.find("流量单位为m3/s"), std::string::npos) << extension;
     EXPECT_EQ(text.find('^'), std::string::npos) << extension;
+    if (extension == std::string(".pdf")) EXPECT_EQ(testing::FontsNotEmbedded(path), "");
   }
   const fs::path other = fs::path(dir.path().toStdString()) / "工程.txt";
   std::string out;
