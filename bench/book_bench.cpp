@@ -54,7 +54,14 @@ void BM_ProjectBook(benchmark::State& state) {
     }
     project.windows[std::string(window->form)] = held;
   }
-  for (auto _ : state) benchmark::DoNotOptimize(render::ProjectBook(project));
+  std::size_t blocks = 0;
+  for (auto _ : state) {
+    const auto book = render::ProjectBook(project);
+    blocks = book ? book->blocks.size() : 0;
+    benchmark::DoNotOptimize(blocks);
+  }
+  state.counters["windows"] = static_cast<double>(project.windows.size());
+  state.counters["blocks"] = static_cast<double>(blocks);
 }
 BENCHMARK(BM_ProjectBook)->Unit(benchmark::kMillisecond);
 
