@@ -157,7 +157,7 @@ std::optional<book::Document> ProjectBook(const Project& project) {
                   : QDate::currentDate().toString(QStringLiteral("yyyy年M月d日")).toStdString(),
       .calculated_by = given.calculated_by,
       .checked_by = given.checked_by,
-      .approved_by = {}};
+      .approved_by = given.approved_by};
   return AssembleProjectBook(info, chapters);
 }
 
