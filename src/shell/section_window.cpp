@@ -499,7 +499,7 @@ void SectionWindow::Edited() {
 
 void SectionWindow::ScheduleRedraw() {
   if (redraw_timer_.isActive()) return;
-  redraw_timer_.start(points_->rowCount() > 500 ? 120 : 20);
+  redraw_timer_.start(points_->rowCount() > 500 ? 40 : 20);
 }
 
 std::optional<SectionFlowAt> SectionWindow::Solved(const SectionFlow& flow, bool quiet) {
@@ -594,7 +594,15 @@ void SectionWindow::Redraw() {
           wet_from = std::min(wet_from, p.station);
           wet_to = std::max(wet_to, p.station);
         }
-        bottom.append({p.station, std::min(p.elevation, h)});
+        const QPointF point{p.station, std::min(p.elevation, h)};
+        // Dry ground lies along the water line there: only a dry run's ends shape the fill, and
+        // a long table draws faster without the points between.
+        const qsizetype n = bottom.size();
+        if (point.y() == h && n >= 2 && bottom[n - 1].y() == h && bottom[n - 2].y() == h) {
+          bottom.back() = point;
+        } else {
+          bottom.append(point);
+        }
       }
       wet_bottom_->replace(bottom);
       wet_top_->replace(QList<QPointF>{{x_min, h}, {x_max, h}});
@@ -602,10 +610,16 @@ void SectionWindow::Redraw() {
       ShowResult(*at);
     }
   }
-  station_axis_->setRange(x_min, x_max);
-  station_axis_->applyNiceNumbers();
-  elevation_axis_->setRange(z_min - margin, z_max + margin);
-  elevation_axis_->applyNiceNumbers();
+  // A new range lays every series out again, the costliest step of an edit in a long table:
+  // only when the extremes move.
+  const std::array<double, 4> extent{x_min, x_max, z_min - margin, z_max + margin};
+  if (extent != plotted_extent_) {
+    plotted_extent_ = extent;
+    station_axis_->setRange(x_min, x_max);
+    station_axis_->applyNiceNumbers();
+    elevation_axis_->setRange(z_min - margin, z_max + margin);
+    elevation_axis_->applyNiceNumbers();
+  }
 }
 
 void SectionWindow::ShowResult(const SectionFlowAt& at) {
@@ -655,9 +669,14 @@ void SectionWindow::FillRating(const SectionFlow& flow) {
     const QString cells[] = {Fixed(at.level), Fixed(area), Fixed(at.Width()), Fixed(at.q),
                              area > 0 ? Fixed(at.q / area) : QString()};
     for (int c = 0; c < 5; ++c) {
-      auto* item = new QTableWidgetItem(cells[c]);
-      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      rating_table_->setItem(r, c, item);
+      // Rows kept from the last fill are rewritten in place, which is cheaper than new items.
+      QTableWidgetItem* item = rating_table_->item(r, c);
+      if (item == nullptr) {
+        item = new QTableWidgetItem;
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        rating_table_->setItem(r, c, item);
+      }
+      item->setText(cells[c]);
     }
     curve.append({at.q, at.level});
   }

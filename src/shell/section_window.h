@@ -124,6 +124,7 @@ class SectionWindow : public QWidget {
   QValueAxis* discharge_axis_ = nullptr;
   QValueAxis* level_axis_ = nullptr;
 
+  std::array<double, 4> plotted_extent_{};  // the axes' data range: stations, then elevations
   QTimer redraw_timer_;
   bool show_water_ = false;   // a level was asked for: keep drawing it as the section changes
   bool show_rating_ = false;  // likewise the stage–discharge table and curve
