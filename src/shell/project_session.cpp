@@ -21,14 +21,18 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <cerrno>
+#include <optional>
 
+#include "common/menu.h"
 #include "common/registry.h"
 #include "project/recalculate.h"
 #include "render/project_book.h"
 #include "shell/book_preview.h"
+#include "section/section_json.h"
 #include "shell/message_box.h"
 #include "shell/project_info_dialog.h"
 #include "shell/report_file.h"
+#include "shell/section_window.h"
 #include "shell/text.h"
 #include "shell/user_files.h"
 #include "shell/window_manager.h"
@@ -85,6 +89,15 @@ Project ProjectSession::Snapshot() const {
   project.info = info_;
   project.tools = tools_;
   project.windows = manager_.WindowStates();
+  // The section window, once it exists, holds the project's section.
+  if (const auto* section = qobject_cast<const SectionWindow*>(manager_.Find(kSectionForm))) {
+    const std::string text = section->ProjectText();
+    if (text.empty()) {
+      project.tools.erase(std::string(kSectionTool));
+    } else {
+      project.tools[kSectionTool] = text;
+    }
+  }
   return project;
 }
 
@@ -154,11 +167,21 @@ void ProjectSession::MarkSaved() {
 }
 
 void ProjectSession::Replace(const Project& project, const QString& path) {
+  std::optional<SectionWindow::Texts> section;
+  if (const auto it = project.tools.find(kSectionTool); it != project.tools.end()) {
+    try {
+      section = SectionWindow::ReadProjectText(it->second);
+    } catch (const SectionError&) {
+      // Only a recovery copy gets here (LoadFile refuses a damaged section): the text stays in
+      // the project as it was.
+    }
+  }
   {
     // One comparison with the saved project at the end, not one per field.
     const QSignalBlocker quiet(&manager_);
     manager_.ResetCalculators();
     for (const auto& [form, state] : project.windows) manager_.SetWindowState(form, state);
+    if (section) static_cast<SectionWindow*>(manager_.Instance(kSectionForm))->SetTexts(*section);
   }
   info_ = project.info;
   tools_ = project.tools;
@@ -221,6 +244,15 @@ bool ProjectSession::LoadFile(const QString& path) {
     ShowWarning(Parent(), QStringLiteral("打开工程"),
                 FileFailureText("工程未能打开：", path, Q(read.error)));
     return false;
+  }
+  if (const auto it = read.project->tools.find(kSectionTool); it != read.project->tools.end()) {
+    try {
+      SectionWindow::ReadProjectText(it->second);
+    } catch (const SectionError& e) {
+      ShowWarning(Parent(), QStringLiteral("打开工程"),
+                  FileFailureText("工程未能打开：", path, Q(e.what())));
+      return false;
+    }
   }
   Replace(*read.project, QFileInfo(path).absoluteFilePath());
   AddRecent(path_);
