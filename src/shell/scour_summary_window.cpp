@@ -77,7 +77,11 @@ void ScourDrawing::paintEvent(QPaintEvent* /*event*/) {
   const double span = std::max(top - bottom, 1.0);
   top += 0.15 * span;
   bottom -= 0.1 * span;
-  const QRectF area = QRectF(rect()).adjusted(70, 16, -16, -36);
+  const QRectF area = QRectF(rect()).adjusted(70, 28, -16, -36);
+  p.setPen(Qt::darkGray);
+  p.drawText(QRectF(area.left(), 4, area.width(), 18), Qt::AlignRight | Qt::AlignVCenter,
+             QStringLiteral("蓝线：设计水位　褐线：河床面　红实线：控制冲刷线　红虚线：其余公式"
+                            "　柱：墩台至基底（粉红：埋深不足）"));
   const auto y = [&](double z) { return area.top() + (top - z) / (top - bottom) * area.height(); };
   const double slot = area.width() / static_cast<double>(drawn.size());
 
