@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/chain_view.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QStyle>
 
 #include "chain/follow_edit.h"
 #include "chain/links.h"
@@ -25,6 +27,8 @@ const QString kOverriddenStyle =
 const QString kFlaggedStyle = QStringLiteral(
     "QLineEdit { border: 2px solid rgb(230, 120, 0); background-color: "
     "rgb(255, 192, 128); }");
+
+const QString kFlagMark = QStringLiteral("velmoraFlag");
 
 void KeepChainState(WindowManager& manager, const Project& project) {
   const auto it = project.tools.find(chain::kToolName);
@@ -72,6 +76,9 @@ void Show(WindowManager& manager, const Project& project, FormWindow& window) {
   if (state.stale.contains(form)) title += QStringLiteral("（需重新计算）");
   window.setWindowTitle(title);
   for (auto* edit : window.findChildren<QLineEdit*>()) {
+    for (QAction* mark : edit->actions()) {
+      if (mark->objectName() == kFlagMark) delete mark;
+    }
     if (edit->property(kChainStyledProperty).toBool()) {
       edit->setProperty(kChainStyledProperty, false);
       const Field* field = FindField(window.description(), U(edit->objectName()));
@@ -105,9 +112,17 @@ void Show(WindowManager& manager, const Project& project, FormWindow& window) {
   if (held == project.windows.end()) return;
   for (const chain::Flag& flag : chain::FlagsOf(project, form, held->second.form)) {
     if (auto* edit = window.findChild<QLineEdit*>(Q(flag.control))) {
+      // A linked input keeps its source in the tooltip, the doubt below it.
+      const QString text = QStringLiteral("请核对：") + Q(flag.text);
+      const bool linked = edit->property(kChainStyledProperty).toBool();
       edit->setProperty(kChainStyledProperty, true);
       edit->setStyleSheet(kFlaggedStyle);
-      edit->setToolTip(QStringLiteral("请核对：") + Q(flag.text));
+      edit->setToolTip(linked ? edit->toolTip() + QLatin1Char('\n') + text : text);
+      // A warning sign in the field itself, seen without hovering.
+      QAction* mark = edit->addAction(edit->style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                                      QLineEdit::TrailingPosition);
+      mark->setObjectName(kFlagMark);
+      mark->setToolTip(text);
     }
   }
 }

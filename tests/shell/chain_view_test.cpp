@@ -133,6 +133,42 @@ class ChainViewTest : public QObject {
     QCOMPARE(Edit(manager_->Find("form3"), "Text25")->text(), QStringLiteral("378.474"));
   }
 
+  void doubtfulValueIsMarkedAfterThePress_data() {
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("typed");  // CONTROL=TEXT
+    QTest::addColumn<QString>("checked");
+    QTest::addColumn<bool>("flagged");
+    const auto row = [](const char* name, const char* form, const char* typed, const char* checked,
+                        bool flagged) {
+      QTest::newRow(name) << Q8(form) << Q8(typed) << Q8(checked) << flagged;
+    };
+    row("metres in a mm field", "form3", "Text3=0.02", "Text3", true);
+    row("mm in a m field", "Form29", "Text8=22.6", "Text8", true);
+    row("gravel in m", "Form29", "Text8=0.03", "Text8", false);
+    // The accepted trial's water surface is 52 m wide.
+    row("opening wider than the surface", "form3", "Text5=60", "Text5", true);
+    row("opening within the surface", "form3", "Text5=50", "Text5", false);
+    // The example's 738.58 m channel over a 2.2 m deep one: a general scour of some 22 m.
+    row("general scour ten times the depth", "form3", "Text26=738.58", "Text19", true);
+  }
+
+  // Beside the result: the field tinted, a warning sign in it, the doubt in the tooltip.
+  void doubtfulValueIsMarkedAfterThePress() {
+    QFETCH(QString, form);
+    QFETCH(QString, typed);
+    QFETCH(QString, checked);
+    QFETCH(bool, flagged);
+    auto* window = qobject_cast<FormWindow*>(manager_->Open(form.toStdString()));
+    QLineEdit* input = Edit(window, qPrintable(typed.section(QLatin1Char('='), 0, 0)));
+    input->selectAll();
+    QTest::keyClicks(input, typed.section(QLatin1Char('='), 1));
+    window->PressButton("Command1");
+    QLineEdit* edit = Edit(window, qPrintable(checked));
+    QAction* mark = edit->findChild<QAction*>(QStringLiteral("velmoraFlag"));
+    QCOMPARE(mark != nullptr, flagged);
+    QCOMPARE(edit->toolTip().contains(QStringLiteral("请核对：")), flagged);
+  }
+
   void linkedInputFollowsUntilTypedOver_data() {
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("control");
