@@ -169,6 +169,21 @@ class ChainViewTest : public QObject {
     QCOMPARE(edit->toolTip().contains(QStringLiteral("请核对：")), flagged);
   }
 
+  // Typing P, Cv or Cs/Cv fills φ with the Φ table's cell (Cs = Cv·Cs/Cv).
+  void form34FillsPhiFromTheFrequency() {
+    QWidget* form34 = manager_->Open("Form34");
+    const auto type = [&](const char* control, const char* text) {
+      Edit(form34, control)->selectAll();
+      QTest::keyClicks(Edit(form34, control), Q8(text));
+    };
+    type("Text4", "1.0");
+    type("Text5", "2.0");
+    type("Text14", "1");
+    QCOMPARE(Edit(form34, "Text6")->text(), QStringLiteral("3.61"));  // Cs 2.0, P 1 %
+    type("Text4", "0.5");
+    QCOMPARE(Edit(form34, "Text6")->text(), QStringLiteral("3.02"));  // Cs 1.0, P 1 %
+  }
+
   void linkedInputFollowsUntilTypedOver_data() {
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("control");
