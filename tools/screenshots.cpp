@@ -18,7 +18,8 @@
 // warning that says so.
 // FileMenu and ProjectInfo are the main window with its 文件 menu open and the 工程信息 dialog.
 // ChainLink is the channel pier window of a small chain with a linked field's tooltip shown;
-// ScourSummary is the 冲刷汇总 window of that chain with its drawing.
+// ScourSummary is the 冲刷汇总 window of that chain with its drawing; ScourSummarySection the same
+// over the surveyed example river.
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -41,6 +42,7 @@
 
 #include "chain/links.h"
 #include "common/file_write.h"
+#include "common/menu.h"
 #include "common/registry.h"
 #include "common/texts.h"
 #include "shell/chain_view.h"
@@ -155,6 +157,41 @@ void BuildChain(velmora::WindowManager& windows) {
   press("Form29", {}, "Command1");
 }
 
+// The same over the surveyed example river: its level handed to the design water level, the
+// channel and floodplain piers and an abutment, H the section's level.
+void BuildSectionChain(velmora::WindowManager& windows) {
+  auto* section = qobject_cast<velmora::SectionWindow*>(windows.Instance(velmora::kSectionForm));
+  section->Import(QStringLiteral("data/sections/example_river.csv"));
+  for (const auto& [control, text] : {std::pair{"SplitLeft", "182"},
+                                      {"SplitRight", "330"},
+                                      {"NChannel", "0.03"},
+                                      {"SlopeChannel", "0.6"},
+                                      {"NFloodplain", "0.05"},
+                                      {"SlopeFloodplain", "0.6"},
+                                      {"Qp", "1733"}}) {
+    section->findChild<QLineEdit*>(QLatin1String(control))->setText(velmora::Q(text));
+  }
+  section->SolveLevel();
+  section->HandOver();
+  for (const auto& [form, button] : {std::pair{"Form2", "Command1"},
+                                     {"form3", "Command1"},
+                                     {"Form19", "Command2"},
+                                     {"Form29", "Command1"}}) {
+    qobject_cast<velmora::FormWindow*>(windows.Open(form))->PressButton(button);
+    QCoreApplication::processEvents();
+  }
+  velmora::Project project = windows.project().Snapshot();
+  velmora::chain::ChainState state = velmora::chain::ReadChainState(project);
+  state.summary.water_level = "104.169";
+  state.summary.foundations = {{"form3", "84"}, {"Form19", "99"}, {"Form29", "100.5"}};
+  velmora::chain::WriteChainState(project, state);
+  windows.project().SetTool(std::string(velmora::chain::kToolName),
+                            project.tools[std::string(velmora::chain::kToolName)]);
+  velmora::RefreshChain(windows);
+  qobject_cast<velmora::FormWindow*>(windows.Open("Form29"))->PressButton("Command1");
+  section->hide();
+}
+
 // The window with the tooltip of one field drawn over it, where the pointer would rest.
 QPixmap WithTooltip(QWidget* window, const char* control) {
   auto* edit = window->findChild<QLineEdit*>(QLatin1String(control));
@@ -221,6 +258,16 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         summary->grab().save(file);
       }
+      std::printf("%s\n", qPrintable(file));
+      continue;
+    }
+    if (target == QStringLiteral("ScourSummarySection")) {
+      velmora::WindowManager surveyed;
+      BuildSectionChain(surveyed);
+      QWidget* summary = surveyed.Open(velmora::chain::kSummaryForm);
+      QCoreApplication::processEvents();
+      const QString file = out.filePath(target + QStringLiteral(".png"));
+      summary->grab().save(file);
       std::printf("%s\n", qPrintable(file));
       continue;
     }
