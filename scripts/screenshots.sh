@@ -27,6 +27,9 @@ if [[ $(id -u) == 0 ]] && command -v setpriv >/dev/null; then
 fi
 # Projects: the 文件 menu and the project information.
 "$tool" "$out" FileMenu ProjectInfo >/dev/null 2>&1
+# The chain: a linked field with its tooltip, and the scour summary with its drawing, also over
+# the surveyed example river.
+"$tool" "$out" ChainLink ScourSummary ScourSummarySection >/dev/null 2>&1
 # The surveyed-section window with a river section, its design level and its rating curve.
 section="FormSection:@data/sections/example_river.csv:SplitLeft=182:SplitRight=330:NChannel=0.03"
 section+=":SlopeChannel=0.6:NFloodplain=0.05:SlopeFloodplain=0.6:Qp=1733"

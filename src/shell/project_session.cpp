@@ -27,8 +27,9 @@
 #include "common/registry.h"
 #include "project/recalculate.h"
 #include "render/project_book.h"
-#include "shell/book_preview.h"
 #include "section/section_json.h"
+#include "shell/book_preview.h"
+#include "shell/chain_view.h"
 #include "shell/message_box.h"
 #include "shell/project_info_dialog.h"
 #include "shell/report_file.h"
@@ -187,6 +188,7 @@ void ProjectSession::Replace(const Project& project, const QString& path) {
   tools_ = project.tools;
   path_ = path;
   MarkSaved();
+  ShowChain(manager_);
   // "计算结果输出" shows the report file: let it be this project's report.
   for (const auto& [form, state] : project.windows) {
     if (!state.report.empty()) WriteReportFile(Parent(), state.report);
@@ -339,6 +341,9 @@ void ProjectSession::RecalculateAll() {
     const QSignalBlocker quiet(&manager_);
     for (const auto& [form, state] : project.windows) manager_.SetWindowState(form, state);
   }
+  // The links and 需重新计算 as the recalculation left them.
+  tools_ = project.tools;
+  ShowChain(manager_);
   UpdateTitle();
 
   QStringList lines{QStringLiteral("按计算顺序重新计算了 %1 个窗口：").arg(presses.size())};

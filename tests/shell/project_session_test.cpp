@@ -340,7 +340,8 @@ class ProjectSessionTest : public QObject {
     }
     const velmora::ProjectInfo edited = dialog.Info();
     QCOMPARE(edited.name, std::string("1"));
-    QCOMPARE(edited.date, std::string("7"));
+    QCOMPARE(edited.approved_by, std::string("7"));
+    QCOMPARE(edited.date, std::string("8"));
     QCOMPARE(edited.notes, info.notes);
   }
 
