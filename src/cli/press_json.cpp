@@ -11,9 +11,9 @@ std::string PressResultJson(const Window& window, std::string_view button, const
                             const Effects& effects) {
   const FormState after = ApplyEffects(before, effects);
   const std::vector<const Field*> fields = Fields(window);
-  std::vector<const std::string*> texts;
+  std::vector<std::string> texts;
   texts.reserve(fields.size());
-  for (const Field* field : fields) texts.push_back(&after.fields.at(std::string(field->control)));
+  for (const Field* field : fields) texts.push_back(after.fields.at(std::string(field->control)));
   std::string out;
   AppendPressResultJson(out, window, button, fields, texts, effects);
   return out;
@@ -21,14 +21,13 @@ std::string PressResultJson(const Window& window, std::string_view button, const
 
 void AppendPressResultJson(std::string& out, const Window& window, std::string_view button,
                            std::span<const Field* const> fields,
-                           std::span<const std::string* const> texts_after,
-                           const Effects& effects) {
+                           std::span<const std::string> texts_after, const Effects& effects) {
   json::Writer w(out);
   w.BeginObject();
   w.Key("form").String(window.form);
   w.Key("button").String(button);
   w.Key("fields").BeginObject();
-  for (std::size_t i = 0; i < fields.size(); ++i) w.Key(fields[i]->control).String(*texts_after[i]);
+  for (std::size_t i = 0; i < fields.size(); ++i) w.Key(fields[i]->control).String(texts_after[i]);
   w.EndObject();
   w.Key("messages").BeginArray();
   const effect::WriteReport* report = nullptr;
