@@ -11,6 +11,7 @@
 // a product of two singles is still formed in double precision, as the formulas require.
 #pragma once
 
+#include <cmath>
 #include <compare>
 #include <cstdint>
 #include <stdexcept>
@@ -52,7 +53,7 @@ inline thread_local TrapState trap_state;
 // A dead value must not steer anything: the press has ended at its fault.
 template <typename T>
 void CheckAlive(T value) {
-  if (value != value && trap_state.faulted) [[unlikely]]
+  if (std::isnan(value) && trap_state.faulted) [[unlikely]]
     ThrowTrapped();
 }
 }  // namespace detail
