@@ -31,9 +31,9 @@ using Inputs = std::span<const std::pair<std::string_view, std::string_view>>;
 
 bool IsOn(std::string_view text) { return text == "1" || text == "true"; }
 
-// Presses buttons over and over. Each window's default texts, field order and control lookup
-// are worked out on its first press and kept, and its state is reset in place, so a press in a
-// long run allocates next to nothing of its own.
+// Presses buttons over and over. Each window's default texts and field order are worked out on
+// its first press and kept, and its texts are reset in place, so a press in a long run
+// allocates next to nothing of its own.
 class Presser {
  public:
   // Presses the button with the window's default texts overridden by the inputs, as a single
@@ -45,31 +45,35 @@ class Presser {
     }
     Slot& slot = SlotFor(window);
     current_ = &slot;
-    for (std::size_t i = 0; i < slot.texts.size(); ++i) slot.texts[i]->assign(slot.defaults[i]);
-    slot.state.selected_option.clear();
-    slot.state.trial_succeeded = false;
+    for (std::size_t i = 0; i < slot.texts.size(); ++i) {
+      // Most presses leave most texts as they were: copy only what changed.
+      if (slot.texts[i] != slot.defaults[i]) slot.texts[i].assign(slot.defaults[i]);
+    }
+    selected_option_ = {};
+    bool trial_succeeded = false;
     for (const auto& [control, text] : inputs) {
       if (control == "TrialSucceeded") {
-        slot.state.trial_succeeded = IsOn(text);
-      } else if (FindOption(window, control) != nullptr) {
+        trial_succeeded = IsOn(text);
+      } else if (const Option* option = FindOption(window, control)) {
         if (IsOn(text)) {
-          slot.state.selected_option.assign(control);
-        } else if (slot.state.selected_option == control) {
-          slot.state.selected_option.clear();
+          selected_option_ = option->control;
+        } else if (selected_option_ == control) {
+          selected_option_ = {};
         }
-      } else if (const auto it = slot.position.find(control); it != slot.position.end()) {
-        slot.texts[it->second]->assign(text);
+      } else if (const std::size_t at = FieldPosition(window, control); at < slot.texts.size()) {
+        slot.texts[at].assign(text);
       } else {
         error.assign("unknown control of ").append(window.form).append(": ").append(control);
         return false;
       }
     }
-    effects_ = PressButton(window, button, slot.state);
+    effects_ = PressButton(window, button,
+                           FlatState{slot.fields, slot.texts, selected_option_, trial_succeeded});
     // The effects on the window's own fields, as ApplyEffects has them, in place.
     for (const Effect& e : effects_) {
       if (const auto* set = std::get_if<effect::SetField>(&e)) {
-        if (const auto it = slot.position.find(set->control); it != slot.position.end()) {
-          slot.texts[it->second]->assign(set->text);
+        if (const std::size_t at = FieldPosition(window, set->control); at < slot.texts.size()) {
+          slot.texts[at].assign(set->text);
         }
       }
     }
@@ -78,36 +82,38 @@ class Presser {
 
   // After a successful Press: the window's fields in order, their texts and the effects.
   std::span<const Field* const> fields() const { return current_->fields; }
-  std::span<const std::string* const> texts() const { return current_->texts; }
+  std::span<const std::string> texts() const { return current_->texts; }
   const Effects& effects() const { return effects_; }
 
  private:
   struct Slot {
     std::vector<const Field*> fields;
     std::vector<std::string> defaults;  // per field
-    FormState state;
-    std::vector<std::string*> texts;  // per field, into state.fields
-    std::unordered_map<std::string_view, std::size_t> position;
+    std::vector<std::string> texts;     // per field
   };
 
   Slot& SlotFor(const Window& window) {
+    if (last_window_ == &window) return *last_slot_;
     std::unique_ptr<Slot>& slot = slots_[&window];
     if (slot == nullptr) {
       slot = std::make_unique<Slot>();
       slot->fields = Fields(window);
-      slot->state = DefaultState(window);
-      for (std::size_t i = 0; i < slot->fields.size(); ++i) {
-        std::string& text = slot->state.fields.find(slot->fields[i]->control)->second;
-        slot->defaults.push_back(text);
-        slot->texts.push_back(&text);
-        slot->position.emplace(slot->fields[i]->control, i);
+      const FormState state = DefaultState(window);
+      for (const Field* field : slot->fields) {
+        slot->defaults.push_back(state.fields.find(field->control)->second);
       }
+      slot->texts = slot->defaults;
     }
+    last_window_ = &window;
+    last_slot_ = slot.get();
     return *slot;
   }
 
   std::unordered_map<const Window*, std::unique_ptr<Slot>> slots_;
+  const Window* last_window_ = nullptr;
+  Slot* last_slot_ = nullptr;
   Slot* current_ = nullptr;
+  std::string_view selected_option_;  // a control name of the window, which outlives the run
   Effects effects_;
 };
 
@@ -402,7 +408,7 @@ class CsvJob : public Job {
     }
     if (ok) {
       for (const std::size_t i : results_) {
-        AppendCsvField(out, *presser_.texts()[i]);
+        AppendCsvField(out, presser_.texts()[i]);
         out.push_back(',');
       }
       const effect::Fault* fault = FaultOf(presser_.effects());

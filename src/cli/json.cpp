@@ -93,12 +93,35 @@ constexpr auto kPlain = [] {
   return table;
 }();
 
-// True when the text is written as it stands: plain ASCII and well-formed three-byte sequences
-// (most Chinese text), nothing to escape or replace.
+// True when the 8 bytes are plain ASCII: none >= 0x80, below 0x20, a quote or a backslash. A
+// byte after a special one may be taken for special too, which only sends it the slow way.
+bool EightPlain(const unsigned char* p) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+  std::uint64_t v = 0;
+  std::memcpy(&v, p, 8);
+  const std::uint64_t quote = v ^ (kOnes * '"');
+  const std::uint64_t backslash = v ^ (kOnes * '\\');
+  const std::uint64_t special = (v - kOnes * 0x20) | (quote - kOnes) | (backslash - kOnes);
+  return ((((special & ~v) | v) & kHighs) == 0);
+}
+
+}  // namespace
+
+// Plain ASCII and well-formed three-byte sequences (most Chinese text): nothing to escape or
+// replace.
 bool IsPlain(std::string_view text) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const auto* const end = p + text.size();
   while (p < end) {
+    while (end - p >= 8 && EightPlain(p)) p += 8;
+    if (p == end) break;
+    if (end - p < 8) {
+      // The short tail at once, blanks after it.
+      unsigned char tail[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+      std::memcpy(tail, p, static_cast<std::size_t>(end - p));
+      if (EightPlain(tail)) break;
+    }
     if (kPlain[*p]) {
       ++p;
     } else if (*p >= 0xE1 && *p <= 0xEF && *p != 0xED && end - p >= 3 && (p[1] & 0xC0) == 0x80 &&
@@ -111,18 +134,13 @@ bool IsPlain(std::string_view text) {
   return true;
 }
 
-}  // namespace
-
 void AppendQuoted(std::string& out, std::string_view text) {
   // The usual case in one piece: the quotes and the text copied at once.
   if (IsPlain(text)) {
-    const std::size_t at = out.size();
-    out.resize(at + text.size() + 2);
-    char* to = out.data() + at;
-    to[0] = '"';
+    out.push_back('"');
     // An empty view may hold no pointer at all, which memcpy must not be given.
-    if (!text.empty()) std::memcpy(to + 1, text.data(), text.size());
-    to[text.size() + 1] = '"';
+    if (!text.empty()) out.append(text.data(), text.size());
+    out.push_back('"');
     return;
   }
   out.push_back('"');
@@ -133,18 +151,7 @@ void AppendQuoted(std::string& out, std::string_view text) {
     out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
   };
   while (p < end) {
-    // Eight plain ASCII bytes at a time: none >= 0x80, below 0x20, a quote or a backslash.
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-    while (end - p >= 8) {
-      std::uint64_t v = 0;
-      std::memcpy(&v, p, 8);
-      const std::uint64_t quote = v ^ (kOnes * '"');
-      const std::uint64_t backslash = v ^ (kOnes * '\\');
-      const std::uint64_t special = (v - kOnes * 0x20) | (quote - kOnes) | (backslash - kOnes);
-      if (((special & ~v) | v) & kHighs) break;
-      p += 8;
-    }
+    while (end - p >= 8 && EightPlain(p)) p += 8;
     if (p == end) break;
     const unsigned char c = *p;
     if (kPlain[c]) {

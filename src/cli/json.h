@@ -16,6 +16,9 @@ namespace velmora::json {
 /// unchanged; each ill-formed byte sequence becomes U+FFFD, so the output is always valid JSON.
 void AppendQuoted(std::string& out, std::string_view text);
 
+/// True when AppendQuoted writes the text as it stands between the quotes.
+bool IsPlain(std::string_view text);
+
 /// The text as a JSON string literal, quotes included (see AppendQuoted).
 std::string Quote(std::string_view text);
 

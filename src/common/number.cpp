@@ -1,15 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/number.h"
 
+#include <bit>
 #include <cfenv>
 #include <cmath>
 #include <limits>
 
 namespace velmora {
+
+void detail::ThrowTrapped() { throw ArithmeticFault(trap_state.kind); }
+
 namespace {
 
+constexpr double kDead = std::numeric_limits<double>::quiet_NaN();
+
+// The operations read their operands unchecked: arithmetic on a dead value goes on quietly.
+double Raw(Real x) { return std::bit_cast<double>(x); }
+
+// Throws the fault, or under an armed trap records it (the first one only) and gives a dead value.
+Real Fault(FaultKind kind) {
+  detail::TrapState& trap = detail::trap_state;
+  if (!trap.armed) throw ArithmeticFault(kind);
+  if (!trap.faulted) {
+    trap.faulted = true;
+    trap.kind = kind;
+  }
+  return Real(kDead);
+}
+
 Real Finite(double value) {
-  if (!std::isfinite(value)) throw ArithmeticFault(FaultKind::kOverflow);
+  if (!std::isfinite(value)) [[unlikely]]
+    return Fault(FaultKind::kOverflow);
   return Real(value);
 }
 
@@ -55,41 +76,43 @@ std::string FaultDescription(FaultKind kind) {
 ArithmeticFault::ArithmeticFault(FaultKind kind)
     : std::runtime_error(std::string(FaultKindName(kind))), kind_(kind) {}
 
-Real operator+(Real a, Real b) { return Finite(a.value() + b.value()); }
-Real operator-(Real a, Real b) { return Finite(a.value() - b.value()); }
-Real operator*(Real a, Real b) { return Finite(a.value() * b.value()); }
+Real operator+(Real a, Real b) { return Finite(Raw(a) + Raw(b)); }
+Real operator-(Real a, Real b) { return Finite(Raw(a) - Raw(b)); }
+Real operator*(Real a, Real b) { return Finite(Raw(a) * Raw(b)); }
 
 Real operator/(Real a, Real b) {
-  if (b.value() == 0.0) throw ArithmeticFault(FaultKind::kDivisionByZero);
-  return Finite(a.value() / b.value());
+  if (Raw(b) == 0.0) return Fault(FaultKind::kDivisionByZero);
+  return Finite(Raw(a) / Raw(b));
 }
 
 Real Pow(Real base, Real exponent) {
-  const double b = base.value();
-  const double e = exponent.value();
-  if (b < 0.0 && !IsWhole(e)) throw ArithmeticFault(FaultKind::kInvalidArgument);
-  if (b == 0.0 && e < 0.0) throw ArithmeticFault(FaultKind::kInvalidArgument);
+  const double b = Raw(base);
+  const double e = Raw(exponent);
+  if (b < 0.0 && !IsWhole(e)) return Fault(FaultKind::kInvalidArgument);
+  if (b == 0.0 && e < 0.0) return Fault(FaultKind::kInvalidArgument);
   return Finite(std::pow(b, e));
 }
 
 Real Ln(Real x) {
-  if (x.value() <= 0.0) throw ArithmeticFault(FaultKind::kInvalidArgument);
-  return Finite(std::log(x.value()));
+  if (Raw(x) <= 0.0) return Fault(FaultKind::kInvalidArgument);
+  return Finite(std::log(Raw(x)));
 }
 
-Real Exp(Real x) { return Finite(std::exp(x.value())); }
+Real Exp(Real x) { return Finite(std::exp(Raw(x))); }
 
 Real Sqrt(Real x) {
-  if (x.value() < 0.0) throw ArithmeticFault(FaultKind::kInvalidArgument);
-  return Finite(std::sqrt(x.value()));
+  if (Raw(x) < 0.0) return Fault(FaultKind::kInvalidArgument);
+  return Finite(std::sqrt(Raw(x)));
 }
 
 Single ToSingle(Real x) {
   // At or beyond half a unit above the largest single the nearest single is infinity.
   static const double kLimit =
       static_cast<double>(std::numeric_limits<float>::max()) + std::ldexp(1.0, 103);
-  if (std::fabs(x.value()) >= kLimit) throw ArithmeticFault(FaultKind::kOverflow);
-  return Single(static_cast<float>(x.value()));
+  // A dead value stays dead (NaN compares false).
+  if (std::fabs(Raw(x)) >= kLimit)
+    return Single(static_cast<float>(Raw(Fault(FaultKind::kOverflow))));
+  return Single(static_cast<float>(Raw(x)));
 }
 
 std::int16_t ToInt16(Real x) { return ToWhole<std::int16_t>(x); }

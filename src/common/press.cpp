@@ -21,8 +21,21 @@ FormState DefaultState(const Window& window) {
   return state;
 }
 
-Press::Press(const Window& window, const FormState& state) : window_(window), state_(state) {
+Press::Press(const Window& window, const FormState& state)
+    : window_(window),
+      state_(&state),
+      selected_option_(state.selected_option),
+      trial_succeeded_(state.trial_succeeded) {
   // Room for a window's results, so that a press grows its list once at most.
+  effects_.reserve(16);
+}
+
+Press::Press(const Window& window, const FlatState& state)
+    : window_(window),
+      fields_(state.fields),
+      texts_(state.texts),
+      selected_option_(state.selected_option),
+      trial_succeeded_(state.trial_succeeded) {
   effects_.reserve(16);
 }
 
@@ -35,74 +48,103 @@ const Field& Press::RequireField(std::string_view control) const {
   return *field;
 }
 
-std::string_view Press::Text(std::string_view control) const {
-  // A state holds only its window's fields, so a text found there needs no second look-up.
-  const auto it = state_.fields.find(control);
-  if (it != state_.fields.end()) return it->second;
-  RequireField(control);
-  return {};
+std::pair<const Field*, std::string_view> Press::Lookup(std::string_view control) const {
+  if (state_ == nullptr) {
+    const std::size_t at = FieldPosition(window_, control);
+    if (at < texts_.size() && at < fields_.size()) return {fields_[at], texts_[at]};
+    return {&RequireField(control), {}};
+  }
+  const Field& field = RequireField(control);
+  const auto it = state_->fields.find(control);
+  return {&field, it != state_->fields.end() ? std::string_view(it->second) : std::string_view()};
 }
 
+std::string_view Press::Text(std::string_view control) const { return Lookup(control).second; }
+
 Real Press::Read(std::string_view control) const {
-  const std::string_view text = Text(control);
-  if (std::find(fields_read_.begin(), fields_read_.end(), control) == fields_read_.end()) {
-    fields_read_.emplace_back(control);
+  const auto [field, text] = Lookup(control);
+  if (tracing_ && !Ended() &&
+      std::find(fields_read_.begin(), fields_read_.end(), field) == fields_read_.end()) {
+    fields_read_.push_back(field);
   }
   return CheckedReal(ValueOfText(text));
+}
+
+std::vector<std::string> Press::FieldsRead() const {
+  std::vector<std::string> out;
+  out.reserve(fields_read_.size());
+  for (const Field* field : fields_read_) out.emplace_back(field->control);
+  return out;
 }
 
 Single Press::ReadSingle(std::string_view control) const { return ToSingle(Read(control)); }
 
 bool Press::Selected(std::string_view option) const {
   assert(FindOption(window_, option) != nullptr);
-  return state_.selected_option == option;
+  return selected_option_ == option;
 }
 
 void Press::Set(std::string_view control, std::string text) {
   RequireField(control);
+  if (Ended()) return;
   effects_.push_back(effect::SetField{std::string(control), std::move(text)});
 }
 
 void Press::SetResult(std::string_view control, Real value, std::string_view pattern) {
+  if (Ended()) return;
   Set(control, FormatPattern(value, pattern));
 }
 
 void Press::SetResult(std::string_view control, Single value, std::string_view pattern) {
+  if (Ended()) return;
   Set(control, FormatPattern(value, pattern));
 }
 
 void Press::Hint(std::string_view title, std::string_view text) { Message(title, text, false); }
 
 void Press::Message(std::string_view title, std::string_view text, bool ok_cancel) {
+  if (Ended()) return;
   effects_.push_back(effect::Message{std::string(title), std::string(text), ok_cancel});
 }
 
-void Press::Open(std::string_view form) { effects_.push_back(effect::Open{std::string(form)}); }
+void Press::Open(std::string_view form) {
+  if (!Ended()) effects_.push_back(effect::Open{std::string(form)});
+}
 
-void Press::Close() { effects_.emplace_back(std::in_place_type<effect::Close>); }
+void Press::Close() {
+  if (!Ended()) effects_.emplace_back(std::in_place_type<effect::Close>);
+}
 
 void Press::SetOther(std::string_view form, std::string_view control, std::string text) {
+  if (Ended()) return;
   effects_.push_back(
       effect::SetOtherField{std::string(form), std::string(control), std::move(text)});
 }
 
-void Press::SetTrialSucceeded(bool value) { effects_.push_back(effect::SetTrialSucceeded{value}); }
+void Press::SetTrialSucceeded(bool value) {
+  if (!Ended()) effects_.push_back(effect::SetTrialSucceeded{value});
+}
 
 void Press::WriteReport(std::vector<std::string> lines) {
+  if (Ended()) return;
   effects_.push_back(effect::WriteReport{std::move(lines)});
 }
 
-void Press::ShowReport() { effects_.emplace_back(std::in_place_type<effect::ShowReport>); }
-
-Effects PressButton(const Window& window, std::string_view button, const FormState& state) {
-  return PressButtonTraced(window, button, state).effects;
+void Press::ShowReport() {
+  if (!Ended()) effects_.emplace_back(std::in_place_type<effect::ShowReport>);
 }
 
-TracedPress PressButtonTraced(const Window& window, std::string_view button,
-                              const FormState& state) {
+namespace {
+
+template <bool kTraced, typename State>
+TracedPress Run(const Window& window, std::string_view button, const State& state) {
   const Button* found = FindButton(window, button);
   if (found == nullptr) return {};
   Press press(window, state);
+  if constexpr (kTraced) press.TraceReads();
+  // A fault is recorded rather than thrown where it can be, so that most faulting presses end
+  // without unwinding; what looks at a value after the fault still throws it.
+  const FaultTrap trap;
   try {
     std::visit(
         [&](const auto& action) {
@@ -121,11 +163,34 @@ TracedPress PressButtonTraced(const Window& window, std::string_view button,
         },
         found->action);
   } catch (const ArithmeticFault& fault) {
+    const FaultKind* first = FaultTrap::Fault();
+    const FaultKind kind = first != nullptr ? *first : fault.kind();
     Effects effects = press.TakeEffects();
-    effects.push_back(effect::Fault{fault.kind(), FaultDescription(fault.kind())});
-    return {std::move(effects), press.FieldsRead()};
+    effects.push_back(effect::Fault{kind, FaultDescription(kind)});
+    if constexpr (kTraced) return {std::move(effects), press.FieldsRead()};
+    return {std::move(effects), {}};
   }
-  return {press.TakeEffects(), press.FieldsRead()};
+  Effects effects = press.TakeEffects();
+  if (const FaultKind* fault = FaultTrap::Fault()) {
+    effects.push_back(effect::Fault{*fault, FaultDescription(*fault)});
+  }
+  if constexpr (kTraced) return {std::move(effects), press.FieldsRead()};
+  return {std::move(effects), {}};
+}
+
+}  // namespace
+
+Effects PressButton(const Window& window, std::string_view button, const FormState& state) {
+  return Run<false>(window, button, state).effects;
+}
+
+Effects PressButton(const Window& window, std::string_view button, const FlatState& state) {
+  return Run<false>(window, button, state).effects;
+}
+
+TracedPress PressButtonTraced(const Window& window, std::string_view button,
+                              const FormState& state) {
+  return Run<true>(window, button, state);
 }
 
 FormState ApplyEffects(FormState state, const Effects& effects) {

@@ -3,12 +3,13 @@
 //
 // The shell carries the effects out in order, the runner prints them, the tests assert on them.
 // A handler reads field texts through `Press`, computes, and records what should happen; it
-// touches no window itself. An `ArithmeticFault` thrown while it runs ends the list with a
+// touches no window itself. An arithmetic fault while it runs ends the list with a
 // `effect::Fault`, so the effects recorded before it (a window that writes early) still stand.
 #pragma once
 
 #include <functional>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -24,6 +25,15 @@ namespace velmora {
 struct FormState {
   std::map<std::string, std::string, std::less<>> fields;
   std::string selected_option;  // control name, or empty when none is on
+  bool trial_succeeded = false;
+};
+
+/// A window's state with its field texts by position in `Fields(window)`, for a caller that
+/// presses many times and keeps the texts in place.
+struct FlatState {
+  std::span<const Field* const> fields;  // Fields(window)
+  std::span<const std::string> texts;
+  std::string_view selected_option;
   bool trial_succeeded = false;
 };
 
@@ -92,6 +102,7 @@ using Effects = std::vector<Effect>;
 class Press {
  public:
   Press(const Window& window, const FormState& state);
+  Press(const Window& window, const FlatState& state);
 
   const Window& window() const { return window_; }
 
@@ -102,7 +113,7 @@ class Press {
   /// `ValueOfText` of the field rounded to single precision.
   Single ReadSingle(std::string_view control) const;
   bool Selected(std::string_view option) const;
-  bool TrialSucceeded() const { return state_.trial_succeeded; }
+  bool TrialSucceeded() const { return trial_succeeded_; }
 
   /// Sets a field of this window to a text.
   void Set(std::string_view control, std::string text);
@@ -119,20 +130,32 @@ class Press {
   void ShowReport();
 
   Effects TakeEffects() { return std::move(effects_); }
-  /// The fields read as numbers so far, each once, in the order first read.
-  const std::vector<std::string>& FieldsRead() const { return fields_read_; }
+  /// Keeps the fields read as numbers from now on, for FieldsRead.
+  void TraceReads() { tracing_ = true; }
+  /// The fields read as numbers while traced, each once, in the order first read.
+  std::vector<std::string> FieldsRead() const;
 
  private:
   const Field& RequireField(std::string_view control) const;
+  // The field and its text.
+  std::pair<const Field*, std::string_view> Lookup(std::string_view control) const;
+  // After a fault the press has ended: nothing more is recorded (see FaultTrap).
+  static bool Ended() { return FaultTrap::Fault() != nullptr; }
 
   const Window& window_;
-  const FormState& state_;
+  const FormState* state_ = nullptr;  // or, for a flat state,
+  std::span<const Field* const> fields_;
+  std::span<const std::string> texts_;
+  std::string_view selected_option_;
+  bool trial_succeeded_ = false;
+  bool tracing_ = false;
   Effects effects_;
-  mutable std::vector<std::string> fields_read_;
+  mutable std::vector<const Field*> fields_read_;
 };
 
 /// Presses a button of a window in the given state. Unknown buttons give no effects.
 Effects PressButton(const Window& window, std::string_view button, const FormState& state);
+Effects PressButton(const Window& window, std::string_view button, const FlatState& state);
 
 /// A press with the fields its handler read as numbers, in the order first read.
 struct TracedPress {

@@ -92,9 +92,45 @@ double OutOfRange(std::string_view number) {
   return negative ? -out : out;
 }
 
+// The usual text, a number with no blank and no D exponent, read in place as ReadLeading and
+// from_chars below would read it. False for anything else, which takes the long way.
+bool ReadPlain(std::string_view text, double& value) {
+  for (const char c : text) {
+    if (IsBlank(c) || c == 'D' || c == 'd') return false;
+  }
+  const std::size_t n = text.size();
+  std::size_t i = 0;
+  if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+  bool digits = false;
+  bool point = false;
+  for (; i < n; ++i) {
+    if (IsDigit(text[i])) {
+      digits = true;
+    } else if (text[i] == '.' && !point) {
+      point = true;
+    } else {
+      break;
+    }
+  }
+  if (!digits) return false;
+  if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+    std::size_t j = i + 1;
+    if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
+    const std::size_t first_digit = j;
+    while (j < n && IsDigit(text[j])) ++j;
+    if (j > first_digit) i = j;
+  }
+  const char* first = text.data() + (text.front() == '+' ? 1 : 0);
+  const char* last = text.data() + i;
+  const std::from_chars_result read = std::from_chars(first, last, value);
+  return read.ec == std::errc{} && read.ptr == last;
+}
+
 }  // namespace
 
 double ValueOfText(std::string_view text) {
+  double plain = 0.0;
+  if (ReadPlain(text, plain)) return plain;
   const Leading leading = ReadLeading(text);
   if (leading.number.empty()) return 0.0;
   // from_chars reads the same digits as strtod, rounded the same way, but never looks at the

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include <cctype>
+#include <cstdint>
 #include <utility>
 #include "common/registry.h"
 
@@ -29,18 +30,30 @@ const T* Named(const std::vector<const T*>& items, std::string_view control) {
   return it == items.end() ? nullptr : *it;
 }
 
+// Control names are short: FNV-1a hashes them in a few instructions.
+struct NameHash {
+  std::size_t operator()(std::string_view name) const {
+    std::uint64_t h = 14695981039346656037ULL;
+    for (const char c : name) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+    return static_cast<std::size_t>(h);
+  }
+};
+template <typename T>
+using ByNameMap = std::unordered_map<std::string_view, T, NameHash>;
+
 // The controls of one window by name. Only the registry's windows are indexed: they live for the
 // whole run, so their addresses stay valid keys; any other window is searched as it stands.
 struct ControlIndex {
-  std::unordered_map<std::string_view, const Field*> fields;
-  std::unordered_map<std::string_view, const Button*> buttons;
-  std::unordered_map<std::string_view, const Option*> options;
+  ByNameMap<const Field*> fields;
+  ByNameMap<const Button*> buttons;
+  ByNameMap<const Option*> options;
+  ByNameMap<std::size_t> positions;  // in Fields(window)
 };
 
 // The first control of a name wins, as a search in description order would find it.
 template <typename T>
-std::unordered_map<std::string_view, const T*> ByName(const std::vector<const T*>& items) {
-  std::unordered_map<std::string_view, const T*> out;
+ByNameMap<const T*> ByName(const std::vector<const T*>& items) {
+  ByNameMap<const T*> out;
   for (const T* item : items) out.emplace(item->control, item);
   return out;
 }
@@ -49,18 +62,27 @@ const ControlIndex* IndexOf(const Window& window) {
   static const std::unordered_map<const Window*, ControlIndex> indices = [] {
     std::unordered_map<const Window*, ControlIndex> out;
     for (const Window* w : AllWindows()) {
-      out.emplace(w, ControlIndex{ByName(ItemsOf<Field>(*w)), ByName(ItemsOf<Button>(*w)),
-                                  ByName(ItemsOf<Option>(*w))});
+      const std::vector<const Field*> fields = ItemsOf<Field>(*w);
+      ControlIndex index{
+          ByName(fields), ByName(ItemsOf<Button>(*w)), ByName(ItemsOf<Option>(*w)), {}};
+      for (std::size_t i = 0; i < fields.size(); ++i)
+        index.positions.emplace(fields[i]->control, i);
+      out.emplace(w, std::move(index));
     }
     return out;
   }();
+  // Presses come in runs on one window.
+  thread_local const Window* last = nullptr;
+  thread_local const ControlIndex* last_index = nullptr;
+  if (&window == last) return last_index;
   const auto it = indices.find(&window);
-  return it == indices.end() ? nullptr : &it->second;
+  last = &window;
+  last_index = it == indices.end() ? nullptr : &it->second;
+  return last_index;
 }
 
 template <typename T>
-const T* Indexed(const std::unordered_map<std::string_view, const T*>& index,
-                 std::string_view control) {
+const T* Indexed(const ByNameMap<const T*>& index, std::string_view control) {
   const auto it = index.find(control);
   return it == index.end() ? nullptr : it->second;
 }
@@ -137,6 +159,17 @@ std::vector<const Label*> Labels(const Window& window) {
 const Field* FindField(const Window& window, std::string_view control) {
   if (const ControlIndex* index = IndexOf(window)) return Indexed(index->fields, control);
   return Named(Fields(window), control);
+}
+std::size_t FieldPosition(const Window& window, std::string_view control) {
+  if (const ControlIndex* index = IndexOf(window)) {
+    const auto it = index->positions.find(control);
+    return it == index->positions.end() ? std::string_view::npos : it->second;
+  }
+  const std::vector<const Field*> fields = Fields(window);
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (fields[i]->control == control) return i;
+  }
+  return std::string_view::npos;
 }
 const Button* FindButton(const Window& window, std::string_view control) {
   if (const ControlIndex* index = IndexOf(window)) return Indexed(index->buttons, control);

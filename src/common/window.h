@@ -6,6 +6,7 @@
 // controls; an element of a control array carries its index in brackets.
 #pragma once
 
+#include <cstddef>
 #include <limits>
 #include <optional>
 #include <string_view>
@@ -234,6 +235,8 @@ std::vector<const Label*> Labels(const Window& window);
 std::vector<const TableItem*> TableItems(const Window& window);
 
 const Field* FindField(const Window& window, std::string_view control);
+/// The field's place in `Fields(window)`, or npos when the window has no such field.
+std::size_t FieldPosition(const Window& window, std::string_view control);
 const Button* FindButton(const Window& window, std::string_view control);
 const Option* FindOption(const Window& window, std::string_view control);
 const Label* FindLabel(const Window& window, std::string_view control);

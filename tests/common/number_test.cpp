@@ -8,6 +8,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velmora {
 namespace {
@@ -32,6 +33,23 @@ TEST_P(CheckedArithmeticTest, FaultsOfTheRightKind) {
   } catch (const ArithmeticFault& fault) {
     EXPECT_EQ(fault.kind(), *c.fault);
   }
+}
+
+// Under a trap the same fault is recorded (or, for whole numbers, still thrown), never another.
+TEST_P(CheckedArithmeticTest, TrappedFaultsOfTheSameKind) {
+  const FaultCase& c = GetParam();
+  std::optional<FaultKind> seen;
+  {
+    const FaultTrap trap;
+    try {
+      c.operation();
+      if (const FaultKind* kind = FaultTrap::Fault()) seen = *kind;
+    } catch (const ArithmeticFault& fault) {
+      seen = fault.kind();
+    }
+  }
+  EXPECT_EQ(seen, c.fault);
+  EXPECT_EQ(FaultTrap::Fault(), nullptr) << "the trap outlived its scope";
 }
 
 constexpr double kMax = std::numeric_limits<double>::max();
@@ -75,6 +93,24 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"Int32TieAbove", [] { return Real(ToInt32(Real(2147483647.5))); },
                   FaultKind::kOverflow}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+TEST(FaultTrap, KeepsTheFirstFaultAndThrowsItWhenADeadValueIsLookedAt) {
+  const FaultTrap trap;
+  const Real dead = Real(1) / Real(0);
+  const Real still_dead = Ln(dead * Real(2)) + Sqrt(Real(-1));  // later faults change nothing
+  EXPECT_EQ(*FaultTrap::Fault(), FaultKind::kDivisionByZero);
+  EXPECT_FALSE(Real(2) < Real(1)) << "live values still compare";
+  for (const auto& look : std::vector<std::function<void()>>{
+           [&] { (void)(still_dead < Real(1)); }, [&] { (void)still_dead.value(); },
+           [&] { (void)ToInt32(still_dead); }, [&] { (void)ToSingle(still_dead).value(); }}) {
+    try {
+      look();
+      ADD_FAILURE() << "a dead value was looked at without a fault";
+    } catch (const ArithmeticFault& fault) {
+      EXPECT_EQ(fault.kind(), FaultKind::kDivisionByZero);
+    }
+  }
+}
 
 TEST(WholeNumbers, TiesGoToTheEvenNeighbour) {
   EXPECT_EQ(ToInt16(Real(1200.5)), 1200);

@@ -12,6 +12,15 @@ void WriteThenDivide(Press& press) {
   press.SetResult("Text4", press.Read("Text1") / press.Read("Text2"), "###.###");
 }
 
+// Writes, divides, and goes on writing with the quotient: nothing after a fault may stand.
+void WriteDivideAndGoOn(Press& press) {
+  press.Set("Text3", "before");
+  const Real a = press.Read("Text1");
+  const Real q = a / press.Read("Text2");
+  press.Hint("after", "x");
+  press.SetResult("Text4", q * press.Read("Text3"), "###.###");
+}
+
 const Window& TestWindow() {
   static const Window window{
       .form = "FormT",
@@ -23,7 +32,8 @@ const Window& TestWindow() {
                             Option{"Option1", "one"}, Button{"Command1", "go", &WriteThenDivide},
                             Button{"Command2", "clear", ClearAction{}},
                             Button{"Command3", "exit", CloseAction{}},
-                            Button{"Command4", "help", HintAction{"t", "x"}}}}},
+                            Button{"Command4", "help", HintAction{"t", "x"}},
+                            Button{"Command5", "go on", &WriteDivideAndGoOn}}}},
   };
   return window;
 }
@@ -54,6 +64,26 @@ TEST(PressTest, FaultKeepsWhatWasWrittenBeforeIt) {
   const FormState after = ApplyEffects(state, effects);
   EXPECT_EQ(after.fields.at("Text3"), "6.");
   EXPECT_EQ(after.fields.at("Text4"), "old");
+}
+
+TEST(PressTest, NothingAfterTheFaultStandsWithEitherState) {
+  FormState state = DefaultState(TestWindow());
+  state.fields["Text2"] = "0";
+  const Effects expected{
+      effect::SetField{"Text3", "before"},
+      effect::Fault{FaultKind::kDivisionByZero, FaultDescription(FaultKind::kDivisionByZero)}};
+  const TracedPress traced = PressButtonTraced(TestWindow(), "Command5", state);
+  EXPECT_EQ(traced.effects, expected);
+  EXPECT_EQ(traced.fields_read, (std::vector<std::string>{"Text1", "Text2"}));
+  const std::vector<const Field*> fields = Fields(TestWindow());
+  std::vector<std::string> texts;
+  texts.reserve(fields.size());
+  for (const Field* field : fields) texts.push_back(state.fields.at(std::string(field->control)));
+  EXPECT_EQ(PressButton(TestWindow(), "Command5", FlatState{fields, texts, "", false}), expected);
+  state.fields["Text2"] = "4";  // no fault: both states give the same result
+  texts[1] = "4";
+  EXPECT_EQ(PressButton(TestWindow(), "Command5", FlatState{fields, texts, "", false}),
+            PressButton(TestWindow(), "Command5", state));
 }
 
 TEST(PressTest, OverlongNumberInAFieldIsAnOverflow) {
