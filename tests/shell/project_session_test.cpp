@@ -21,8 +21,8 @@
 #include "shell/project_info_dialog.h"
 #include "shell/project_session.h"
 #include "shell/report_file.h"
-#include "shell/text.h"
 #include "shell/section_window.h"
+#include "shell/text.h"
 #include "shell/window_manager.h"
 #include "shell_fixture.h"
 
