@@ -145,7 +145,12 @@ build_qt() {
 
   if uses_charts && [[ ! -f $charts_stamp ]]; then
     local charts charts_build=$cache_root/build-qtcharts
-    charts=$(fetch_source qt6-charts)
+    # Some mirrors lack this source; the program then builds without its plots (the section
+    # window keeps its tables), and says so below.
+    if ! charts=$(fetch_source qt6-charts); then
+      echo "warning: no source of qt6-charts $qt_version: Velmora for Windows without plots" >&2
+      return
+    fi
     "$qt_prefix/bin/qt-cmake" -S "$charts" -B "$charts_build" -G Ninja \
       -DCMAKE_INSTALL_PREFIX="$qt_prefix" -DCMAKE_BUILD_TYPE=Release "${launcher_args[@]}"
     cmake --build "$charts_build" --parallel "$jobs"
