@@ -7,6 +7,7 @@
 
 #include "common/press.h"
 #include "common/registry.h"
+#include "project/project.h"
 #include "render/book_docx.h"
 #include "render/book_pdf.h"
 #include "render/press_chapter.h"
@@ -37,6 +38,32 @@ book::Document WholeBook() {
                                  .approved_by = "王五"};
   return render::AssembleProjectBook(info, chapters);
 }
+
+// What 导出计算书… does: every calculator in a project, recalculated in the chain's order, its
+// chapters, the chain's checks and the scour summary.
+void BM_ProjectBook(benchmark::State& state) {
+  Project project;
+  project.info = {.name = "清水河大桥工程", .bridge = "清水河大桥", .date = "2026年12月10日"};
+  for (const Window* window : AllWindows()) {
+    if (window->kind != WindowKind::kCalculator || !KeepsState(*window)) continue;
+    const std::vector<const Button*> buttons = render::CalculatingButtons(*window);
+    if (buttons.empty()) continue;
+    WindowState held{.form = DefaultState(*window), .pressed = std::string(buttons[0]->control)};
+    if (!Options(*window).empty()) {
+      held.form.selected_option = std::string(Options(*window).back()->control);
+    }
+    project.windows[std::string(window->form)] = held;
+  }
+  std::size_t blocks = 0;
+  for (auto _ : state) {
+    const auto book = render::ProjectBook(project);
+    blocks = book ? book->blocks.size() : 0;
+    benchmark::DoNotOptimize(blocks);
+  }
+  state.counters["windows"] = static_cast<double>(project.windows.size());
+  state.counters["blocks"] = static_cast<double>(blocks);
+}
+BENCHMARK(BM_ProjectBook)->Unit(benchmark::kMillisecond);
 
 void BM_WholeBookAssembled(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(WholeBook());

@@ -27,6 +27,9 @@ if [[ $(id -u) == 0 ]] && command -v setpriv >/dev/null; then
 fi
 # Projects: the 文件 menu and the project information.
 "$tool" "$out" FileMenu ProjectInfo >/dev/null 2>&1
+# The chain: a linked field with its tooltip, and the scour summary with its drawing, also over
+# the surveyed example river.
+"$tool" "$out" ChainLink ScourSummary ScourSummarySection >/dev/null 2>&1
 # The surveyed-section window with a river section, its design level and its rating curve.
 section="FormSection:@data/sections/example_river.csv:SplitLeft=182:SplitRight=330:NChannel=0.03"
 section+=":SlopeChannel=0.6:NFloodplain=0.05:SlopeFloodplain=0.6:Qp=1733"
@@ -53,5 +56,19 @@ if command -v soffice >/dev/null; then
   pdftoppm -r 80 -f 1 -l 1 -png "$book/word/form3.pdf" "$book/docx" &&
     mv "$book/docx-1.png" "$out/book_form3_docx.png"
 fi
+# A whole project's book: the example project with a design water level and foundation bottoms,
+# its closing page (the scour summary and the signatures).
+python3 - "$book/bridge.velmora" <<'PY'
+import json, sys
+p = json.load(open("tests/data/project_v1.velmora", encoding="utf-8"))
+p["project"].update(designer="某某交通规划设计院", calculated_by="张三", checked_by="李四")
+p["tools"]["chain"] = {"summary": {"H": "100", "special_bridge": False,
+                                   "foundations": {"form3": "80", "form1.channel": "85"}}}
+json.dump(p, open(sys.argv[1], "w", encoding="utf-8"), ensure_ascii=False)
+PY
+"$calc" --project "$book/bridge.velmora" --book "$book/bridge.pdf" >/dev/null
+last=$(pdfinfo "$book/bridge.pdf" | sed -n 's/^Pages: *//p')
+pdftoppm -r 80 -f "$last" -l "$last" -png "$book/bridge.pdf" "$book/project" &&
+  mv "$book/project-$last.png" "$out/book_project_pdf.png"
 rm -rf "$book"
 ls "$out" | wc -l

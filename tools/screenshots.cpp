@@ -17,9 +17,13 @@
 // write-failure-NAME.png. Run with HOME unset as an account without a home, it adds the
 // warning that says so.
 // FileMenu and ProjectInfo are the main window with its 文件 menu open and the 工程信息 dialog.
+// ChainLink is the channel pier window of a small chain with a linked field's tooltip shown;
+// ScourSummary is the 冲刷汇总 window of that chain with its drawing; ScourSummarySection the same
+// over the surveyed example river.
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -36,9 +40,12 @@
 #include <cstdio>
 #include <system_error>
 
+#include "chain/links.h"
 #include "common/file_write.h"
+#include "common/menu.h"
 #include "common/registry.h"
 #include "common/texts.h"
+#include "shell/chain_view.h"
 #include "shell/fonts.h"
 #include "shell/form_window.h"
 #include "shell/message_box.h"
@@ -117,6 +124,88 @@ QPixmap FileMenuPicture(velmora::WindowManager& windows) {
   return canvas;
 }
 
+// Rainstorm, an accepted trial over a 52 m channel, the channel pier and an abutment, with H
+// and the foundations entered in the summary.
+void BuildChain(velmora::WindowManager& windows) {
+  const auto press = [&](const char* form,
+                         std::initializer_list<std::pair<const char*, const char*>> inputs,
+                         const char* button) {
+    auto* window = qobject_cast<velmora::FormWindow*>(windows.Open(form));
+    for (const auto& [control, text] : inputs) {
+      if (auto* option = window->findChild<QRadioButton*>(QLatin1String(control))) {
+        option->setChecked(true);
+      } else {
+        window->SetFieldText(control, velmora::Q(text));
+      }
+    }
+    window->PressButton(button);
+    QCoreApplication::processEvents();
+  };
+  press("Form5", {{"Text1", "89"}}, "Command1");
+  press("Form2",
+        {{"Option1", ""}, {"Text1", "80"}, {"Text2", "54"}, {"Text3", "52"}, {"Text11", "2.2"}},
+        "Command1");
+  press("form3", {}, "Command1");
+  velmora::Project project = windows.project().Snapshot();
+  velmora::chain::ChainState state = velmora::chain::ReadChainState(project);
+  state.summary.water_level = "100";
+  state.summary.foundations = {{"form3", "90.5"}, {"Form29", "92"}};
+  velmora::chain::WriteChainState(project, state);
+  windows.project().SetTool(std::string(velmora::chain::kToolName),
+                            project.tools[std::string(velmora::chain::kToolName)]);
+  velmora::RefreshChain(windows);
+  press("Form29", {}, "Command1");
+}
+
+// The same over the surveyed example river: its level handed to the design water level, the
+// channel and floodplain piers and an abutment, H the section's level.
+void BuildSectionChain(velmora::WindowManager& windows) {
+  auto* section = qobject_cast<velmora::SectionWindow*>(windows.Instance(velmora::kSectionForm));
+  section->Import(QStringLiteral("data/sections/example_river.csv"));
+  for (const auto& [control, text] : {std::pair{"SplitLeft", "182"},
+                                      {"SplitRight", "330"},
+                                      {"NChannel", "0.03"},
+                                      {"SlopeChannel", "0.6"},
+                                      {"NFloodplain", "0.05"},
+                                      {"SlopeFloodplain", "0.6"},
+                                      {"Qp", "1733"}}) {
+    section->findChild<QLineEdit*>(QLatin1String(control))->setText(velmora::Q(text));
+  }
+  section->SolveLevel();
+  section->HandOver();
+  for (const auto& [form, button] : {std::pair{"Form2", "Command1"},
+                                     {"form3", "Command1"},
+                                     {"Form19", "Command2"},
+                                     {"Form29", "Command1"}}) {
+    qobject_cast<velmora::FormWindow*>(windows.Open(form))->PressButton(button);
+    QCoreApplication::processEvents();
+  }
+  velmora::Project project = windows.project().Snapshot();
+  velmora::chain::ChainState state = velmora::chain::ReadChainState(project);
+  state.summary.water_level = "104.169";
+  state.summary.foundations = {{"form3", "84"}, {"Form19", "99"}, {"Form29", "100.5"}};
+  velmora::chain::WriteChainState(project, state);
+  windows.project().SetTool(std::string(velmora::chain::kToolName),
+                            project.tools[std::string(velmora::chain::kToolName)]);
+  velmora::RefreshChain(windows);
+  qobject_cast<velmora::FormWindow*>(windows.Open("Form29"))->PressButton("Command1");
+  section->hide();
+}
+
+// The window with the tooltip of one field drawn over it, where the pointer would rest.
+QPixmap WithTooltip(QWidget* window, const char* control) {
+  auto* edit = window->findChild<QLineEdit*>(QLatin1String(control));
+  const QPoint at = edit->mapTo(window, edit->rect().center());
+  QPixmap picture = window->grab();
+  QLabel tip(edit->toolTip());
+  tip.setStyleSheet(QStringLiteral(
+      "QLabel { background: rgb(255, 255, 220); border: 1px solid gray; padding: 3px; }"));
+  tip.adjustSize();
+  QPainter painter(&picture);
+  painter.drawPixmap(at + QPoint(0, 14), tip.grab());
+  return picture;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -158,6 +247,29 @@ int main(int argc, char** argv) {
     if (const qsizetype arrow = target.indexOf(QLatin1Char('>')); arrow >= 0) {
       name = target.mid(arrow + 1);
       target.truncate(arrow);
+    }
+    if (target == QStringLiteral("ChainLink") || target == QStringLiteral("ScourSummary")) {
+      if (windows.Find("form3") == nullptr) BuildChain(windows);
+      const QString file = out.filePath(target + QStringLiteral(".png"));
+      if (target == QStringLiteral("ChainLink")) {
+        WithTooltip(windows.Find("form3"), "Text25").save(file);
+      } else {
+        QWidget* summary = windows.Open(velmora::chain::kSummaryForm);
+        QCoreApplication::processEvents();
+        summary->grab().save(file);
+      }
+      std::printf("%s\n", qPrintable(file));
+      continue;
+    }
+    if (target == QStringLiteral("ScourSummarySection")) {
+      velmora::WindowManager surveyed;
+      BuildSectionChain(surveyed);
+      QWidget* summary = surveyed.Open(velmora::chain::kSummaryForm);
+      QCoreApplication::processEvents();
+      const QString file = out.filePath(target + QStringLiteral(".png"));
+      summary->grab().save(file);
+      std::printf("%s\n", qPrintable(file));
+      continue;
     }
     if (target == QStringLiteral("FileMenu") || target == QStringLiteral("ProjectInfo")) {
       const QString file = out.filePath(target + QStringLiteral(".png"));

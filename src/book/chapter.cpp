@@ -95,6 +95,23 @@ std::string Render(std::string_view formula, const std::map<std::string, Named, 
 
 Runs Cell(std::string_view text) { return Runs{Run{std::string(text)}}; }
 
+// A report line as the book sets it: the report writes powers as "m^3/s", the book as m³/s;
+// everything else stays as the report has it.
+Runs ReportLine(std::string_view line) {
+  Runs runs;
+  std::size_t start = 0;
+  for (std::size_t at = line.find('^'); at != std::string_view::npos; at = line.find('^', at + 1)) {
+    std::size_t end = at + 1;
+    while (end < line.size() && line[end] >= '0' && line[end] <= '9') ++end;
+    if (end == at + 1) continue;
+    if (at > start) runs.push_back(Run{std::string(line.substr(start, at - start))});
+    runs.push_back(Run{std::string(line.substr(at + 1, end - at - 1)), RunStyle::kSuperscript});
+    start = end;
+  }
+  if (start < line.size() || runs.empty()) runs.push_back(Run{std::string(line.substr(start))});
+  return runs;
+}
+
 }  // namespace
 
 std::string StepNumber(double value) {
@@ -274,7 +291,7 @@ std::vector<Block> ChapterBlocks(const ChapterContent& content) {
   blocks.emplace_back(Heading{2, "计算过程"});
   Table steps{.header = {Cell("步骤"), Cell("项目"), Cell("公式"), Cell("代入数值"), Cell("结果"),
                          Cell("单位")},
-              .widths = {0.8, 2.2, 4, 4, 1.6, 1.2}};
+              .widths = {1, 2.2, 4, 4, 1.6, 1.2}};
   int number = 0;
   for (const StepRow& row : content.steps) {
     steps.rows.push_back({Cell(std::to_string(++number)), Markup(row.item), Markup(row.formula),
@@ -302,7 +319,7 @@ std::vector<Block> ChapterBlocks(const ChapterContent& content) {
   for (const std::string& write : content.writes) blocks.emplace_back(Paragraph{Cell(write)});
   if (!content.report.empty()) {
     blocks.emplace_back(Heading{3, "计算书"});
-    for (const std::string& line : content.report) blocks.emplace_back(Paragraph{Cell(line)});
+    for (const std::string& line : content.report) blocks.emplace_back(Paragraph{ReportLine(line)});
   }
 
   if (!content.notes.empty()) {

@@ -66,4 +66,22 @@ std::string PlainText(const Runs& runs) {
   return out;
 }
 
+Runs BreakableBetweenTerms(Runs runs) {
+  static constexpr std::string_view kZeroWidthSpace = "\u200B";
+  for (Run& run : runs) {
+    if (run.style != RunStyle::kPlain) continue;
+    std::string text;
+    for (std::size_t i = 0; i < run.text.size(); ++i) {
+      text += run.text[i];
+      const std::string_view done(run.text.data(), i + 1);
+      if (i + 1 < run.text.size() &&
+          (done.ends_with("×") || done.ends_with("+") || done.ends_with("−"))) {
+        text += kZeroWidthSpace;
+      }
+    }
+    run.text = std::move(text);
+  }
+  return runs;
+}
+
 }  // namespace velmora::book

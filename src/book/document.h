@@ -30,6 +30,10 @@ Runs Markup(std::string_view text);
 /// The runs' text with the styles dropped (for tests and plain output).
 std::string PlainText(const Runs& runs);
 
+/// The runs with a zero-width space after each ×, + and − of the plain text: a long formula in a
+/// narrow table cell then wraps between its terms, never inside a number.
+Runs BreakableBetweenTerms(Runs runs);
+
 struct Heading {
   int level = 1;  // 1: a chapter, 2: a section of it, 3: below that
   std::string text;

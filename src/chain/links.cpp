@@ -42,12 +42,25 @@ std::optional<std::string> LinkText(const Project& project, const ChainState& st
   return Converted(*text, *source, link);
 }
 
+// Which links to bring to their sources: all, those fed by one window, or one input.
+struct LinkFilter {
+  std::string_view source_form;
+  const Link* only = nullptr;
+  bool Takes(const Link& link) const {
+    if (only != nullptr) return &link == only;
+    const Source* source = SourceOf(link.field.quantity);
+    return source_form.empty() || (source != nullptr && source->field.form == source_form);
+  }
+};
+
 // Sets the window's linked inputs; returns what moved.
 std::vector<LinkChange> LinkWindow(const Project& project, const ChainState& state,
-                                   std::string_view form, FormState& fields) {
+                                   std::string_view form, FormState& fields,
+                                   const LinkFilter& filter = {}) {
   std::vector<LinkChange> changes;
   for (const Link& link : Links()) {
-    if (link.field.form != form || state.overridden.contains(Key(form, link.field.control))) {
+    if (link.field.form != form || state.overridden.contains(Key(form, link.field.control)) ||
+        !filter.Takes(link)) {
       continue;
     }
     const std::optional<std::string> text = LinkText(project, state, link);
@@ -160,7 +173,11 @@ FormState Linked(const Project& project, const Window& window, FormState state) 
   return state;
 }
 
-std::vector<LinkChange> ApplyLinks(Project& project) {
+namespace {
+
+// Brings the filtered links to their sources; a pressed window whose inputs moved is marked
+// 需重新计算.
+std::vector<LinkChange> Apply(Project& project, const LinkFilter& filter) {
   ChainState state = ReadChainState(project);
   std::vector<LinkChange> all;
   // A link may feed a window whose field is another link's source (form3's d into Form45), so
@@ -168,7 +185,7 @@ std::vector<LinkChange> ApplyLinks(Project& project) {
   for (bool moved = true; moved;) {
     moved = false;
     for (auto& [form, window] : project.windows) {
-      std::vector<LinkChange> changes = LinkWindow(project, state, form, window.form);
+      std::vector<LinkChange> changes = LinkWindow(project, state, form, window.form, filter);
       if (changes.empty()) continue;
       moved = true;
       if (!window.pressed.empty()) state.stale.insert(form);
@@ -179,7 +196,15 @@ std::vector<LinkChange> ApplyLinks(Project& project) {
   return all;
 }
 
-void AfterPress(Project& project, const Project& before, const Window& window) {
+}  // namespace
+
+std::vector<LinkChange> ApplyLinks(Project& project) { return Apply(project, {}); }
+
+std::vector<LinkChange> ApplyLinksFrom(Project& project, std::string_view source_form) {
+  return Apply(project, {.source_form = source_form});
+}
+
+std::vector<LinkChange> AfterPress(Project& project, const Project& before, const Window& window) {
   ChainState state = ReadChainState(project);
   state.stale.erase(std::string(window.form));
   for (const auto& [form, after] : project.windows) {
@@ -190,7 +215,9 @@ void AfterPress(Project& project, const Project& before, const Window& window) {
     }
   }
   WriteChainState(project, state);
-  ApplyLinks(project);
+  // Only what this press produced moves: a source typed over since its own window's press
+  // waits for that press.
+  return ApplyLinksFrom(project, window.form);
 }
 
 void Override(Project& project, std::string_view form, std::string_view control) {
@@ -201,10 +228,12 @@ void Override(Project& project, std::string_view form, std::string_view control)
 }
 
 void Relink(Project& project, std::string_view form, std::string_view control) {
+  const Link* link = LinkAt(form, control);
+  if (link == nullptr) return;
   ChainState state = ReadChainState(project);
   state.overridden.erase(Key(form, control));
   WriteChainState(project, state);
-  ApplyLinks(project);
+  Apply(project, {.only = link});
 }
 
 }  // namespace velmora::chain

@@ -69,15 +69,17 @@ FormState Linked(const Project& project, const Window& window, FormState state);
 /// Brings every linked input of the windows the project holds to its source; a window already
 /// pressed whose inputs moved is marked 需重新计算.
 std::vector<LinkChange> ApplyLinks(Project& project);
+/// The same for the links fed by one window's values.
+std::vector<LinkChange> ApplyLinksFrom(Project& project, std::string_view source_form);
 
 /// After a press carried out on the project (`before` is the project as it was): the pressed
-/// window is current again, a pressed window another window wrote into is marked 需重新计算,
-/// and the links follow.
-void AfterPress(Project& project, const Project& before, const Window& window);
+/// window is current again, a pressed window whose fields the press changed is marked
+/// 需重新计算, and the links fed by the pressed window follow. Returns what the links moved.
+std::vector<LinkChange> AfterPress(Project& project, const Project& before, const Window& window);
 
 /// The engineer typed over a linked input: it keeps their value.
 void Override(Project& project, std::string_view form, std::string_view control);
-/// The input follows its source again.
+/// The input follows its source again (需重新计算 for its window when that moves it).
 void Relink(Project& project, std::string_view form, std::string_view control);
 
 }  // namespace velmora::chain

@@ -29,9 +29,9 @@ const std::vector<Source>& Sources() {
       {{"Form2", "Text17", kHcq, kM}, "设计水位估算 河槽平均水深hcj"},
       {{"Form2", "Text20", kHtm, kM}, "设计水位估算 河滩最大水深htm"},
       {{"Form2", "Text21", kHtq, kM}, "设计水位估算 河滩平均水深htj"},
-      {{kSummaryForm, "H", kH, kM}, "冲刷汇总 设计水位标高H"},
+      {{kSummaryForm, "H", kH, kM}, "冲刷汇总及最低冲刷线高程 设计水位标高H"},
       // The channel's bed material, as entered for the channel pier.
-      {{"form3", "Text3", kD, kMm}, "非粘性土河槽桥墩冲刷计算 河床平均粒径d"},
+      {{"form3", "Text3", kD, kMm}, "非粘性土河床桥墩冲刷计算（河槽） 河床平均粒径d"},
   };
   return sources;
 }

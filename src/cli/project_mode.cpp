@@ -5,10 +5,13 @@
 #include <ostream>
 
 #include "chain/scour_summary.h"
+#include "cli/book_mode.h"
 #include "cli/press_json.h"
 #include "common/file_write.h"
 #include "project/project.h"
 #include "project/recalculate.h"
+#include "render/book_file.h"
+#include "render/project_book.h"
 
 namespace velmora {
 
@@ -17,10 +20,22 @@ int RunProjectMode(const std::vector<std::string>& args, std::ostream& out, std:
   const auto summary_flag = std::find(rest.begin(), rest.end(), "--summary");
   const bool summary = summary_flag != rest.end();
   if (summary) rest.erase(summary_flag);
+  std::string book;
+  bool book_named = true;
+  if (const auto book_flag = std::find(rest.begin(), rest.end(), "--book");
+      book_flag != rest.end()) {
+    book_named = book_flag + 1 != rest.end() && !(book_flag + 1)->empty();
+    if (book_named) book = *(book_flag + 1);
+    rest.erase(book_flag, book_named ? book_flag + 2 : book_flag + 1);
+  }
   const bool saves = rest.size() == 4 && rest[2] == "--save";
-  if (rest.size() != 2 && !saves) {
+  if ((rest.size() != 2 && !saves) || !book_named) {
     err << "velmora-calc: usage: velmora-calc --project FILE.velmora [--summary] "
-           "[--save OUT.velmora]\n";
+           "[--save OUT.velmora] [--book OUT.pdf|OUT.docx]\n";
+    return 2;
+  }
+  if (!book.empty() && !render::FormatOf(PathFromUtf8(book))) {
+    err << "velmora-calc: " << book << ": 计算书只能保存为 .pdf 或 .docx 文件\n";
     return 2;
   }
   const std::string& file = rest[1];
@@ -32,7 +47,18 @@ int RunProjectMode(const std::vector<std::string>& args, std::ostream& out, std:
   for (const std::string& part : read.skipped) {
     err << "velmora-calc: " << file << ": skipped " << part << '\n';
   }
+  // The book recalculates its own copy of the project as read.
+  std::optional<book::Document> document;
+  if (!book.empty()) document = render::ProjectBook(*read.project);
   const std::vector<ProjectPress> presses = RecalculateProject(*read.project);
+  // The book first: a book that cannot be written prints nothing, as for a press's book.
+  if (!book.empty()) {
+    if (!document) {
+      err << "velmora-calc: " << file << ": 工程中还没有计算过的窗口，没有计算书可写\n";
+      return kBookNotWritten;
+    }
+    if (const int status = WriteBookFile(*document, book, err); status != 0) return status;
+  }
   if (summary) {
     out << chain::SummaryJson(chain::SummarizeScour(*read.project)) << '\n';
   } else {

@@ -28,6 +28,8 @@ constexpr std::string_view kUsage =
     "       velmora-calc --jsonl [-j N]            one press per input line\n"
     "       velmora-calc --csv FORM BUTTON [-j N]  one press per CSV row\n"
     "       velmora-calc --project FILE [--save OUT]  recalculate a project\n"
+    "       velmora-calc --project FILE --book OUT.pdf|OUT.docx  the project's calculation book\n"
+    "       velmora-calc --book OUT.pdf|OUT.docx FORM BUTTON [CONTROL=TEXT ...]  a press's book\n"
     "       velmora-calc --list                    every window with its buttons and fields\n"
     "       velmora-calc --table FORM              the table of a reference window as CSV\n";
 

@@ -143,6 +143,7 @@ const std::vector<ProjectInfoItem>& ProjectInfoItems() {
       {"designer", "设计单位", &ProjectInfo::designer},
       {"calculated_by", "计算", &ProjectInfo::calculated_by},
       {"checked_by", "复核", &ProjectInfo::checked_by},
+      {"approved_by", "审核", &ProjectInfo::approved_by},
       {"date", "日期", &ProjectInfo::date},
       {"notes", "备注", &ProjectInfo::notes},
   };

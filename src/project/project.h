@@ -26,6 +26,7 @@ struct ProjectInfo {
   std::string designer;       // 设计单位
   std::string calculated_by;  // 计算
   std::string checked_by;     // 复核
+  std::string approved_by;    // 审核
   std::string date;           // 日期
   std::string notes;          // 备注
   bool operator==(const ProjectInfo&) const = default;

@@ -46,6 +46,9 @@ void ApplyPress(Project& project, const Window& window, std::string_view button,
 
 std::vector<ProjectPress> RecalculateProject(Project& project) {
   std::vector<ProjectPress> presses;
+  // Inputs whose sources changed without a press (the summary's H, a source typed over) follow
+  // first; every window is pressed after.
+  chain::ApplyLinks(project);
   // The opening-length windows follow the design water level: their Qc and Bc are its results.
   for (auto list : {DischargeWindows, WaterLevelWindows, OpeningWindows, ScourWindows}) {
     for (const Window* window : list()) {

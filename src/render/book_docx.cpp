@@ -274,7 +274,11 @@ class BodyWriter {
       // The heading row is repeated on every page the table runs onto.
       out_ += row == 0 ? "<w:tr><w:trPr><w:tblHeader/></w:trPr>" : "<w:tr>";
       for (std::size_t column = 0; column < columns.size(); ++column) {
-        const std::string runs = column < cells.size() ? RunsXml(cells[column], row == 0) : "";
+        std::string runs;
+        if (column < cells.size()) {
+          runs = row == 0 ? RunsXml(cells[column], true)
+                          : RunsXml(book::BreakableBetweenTerms(cells[column]));
+        }
         out_ += Cell(columns[column], Paragraph("TableText", runs, false));
       }
       out_ += "</w:tr>";

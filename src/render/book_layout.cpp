@@ -232,7 +232,8 @@ class Builder {
         }
         QTextCursor cursor = cell.firstCursorPosition();
         cursor.setBlockFormat(BlockFormat(Qt::AlignCenter));
-        InsertRuns(cursor, cells[static_cast<std::size_t>(column)], BodyFormat());
+        const book::Runs& runs = cells[static_cast<std::size_t>(column)];
+        InsertRuns(cursor, row == 0 ? runs : book::BreakableBetweenTerms(runs), BodyFormat());
       }
     }
   }

@@ -40,5 +40,7 @@ inline constexpr std::string_view kDate = "日期";
 inline constexpr std::string_view kCalculatedBy = "计算";
 inline constexpr std::string_view kCheckedBy = "复核";
 inline constexpr std::string_view kApprovedBy = "审核";
+inline constexpr std::string_view kNotes = "注意";
+inline constexpr std::string_view kScourSummary = "冲刷汇总及最低冲刷线高程";
 
 }  // namespace velmora::book_texts

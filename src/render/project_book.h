@@ -3,10 +3,13 @@
 // chain's order, and the signatures.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "book/document.h"
+#include "chain/scour_summary.h"
+#include "project/project.h"
 
 namespace velmora::render {
 
@@ -28,5 +31,15 @@ struct ProjectInfo {
 /// the end.
 book::Document AssembleProjectBook(const ProjectInfo& info,
                                    const std::vector<book::Document>& chapters);
+
+/// The book of a project as it stands: its chain pressed again in order on a copy (as
+/// 全部重新计算 and `velmora-calc --project` do), a chapter for each press with the chain's
+/// doubtful values as 注意 lines in their window's chapter, and the scour summary as the closing
+/// chapter when piers or abutments were calculated. An empty date is today's. Nullopt when no
+/// window of the project has been calculated.
+std::optional<book::Document> ProjectBook(const Project& project);
+
+/// The closing chapter: the scour summary's rows as the 冲刷汇总 window shows them.
+book::Document ScourSummaryChapter(const chain::ScourSummary& summary);
 
 }  // namespace velmora::render

@@ -10,6 +10,9 @@
 
 namespace velmora {
 
+/// The project file's `tools` member that keeps the surveyed section.
+inline constexpr const char* kSectionTool = "section";
+
 nlohmann::json SectionInputToJson(const SectionInput& input);
 
 /// The input from its JSON; anything missing, mistyped or not finite is a SectionError, so a

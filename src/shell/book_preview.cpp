@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/book_preview.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -17,6 +18,7 @@
 #include "render/book_texts.h"
 #include "shell/message_box.h"
 #include "shell/text.h"
+#include "shell/user_files.h"
 
 namespace velmora {
 namespace {
@@ -25,9 +27,8 @@ const QString kFolderKey = QStringLiteral("book/folder");
 
 QSettings Settings() { return QSettings(QStringLiteral("Velmora"), QStringLiteral("Velmora")); }
 
-// A file name from the book's title: what a file system refuses becomes "_".
-QString SuggestedName(const std::string& title, bool word) {
-  QString name = Q(title);
+// A file name from the book's name: what a file system refuses becomes "_".
+QString SuggestedName(QString name, bool word) {
   static const QString kRefused = QStringLiteral("/\\:*?\"<>|");
   for (QChar& c : name) {
     if (kRefused.contains(c) || c.unicode() < 0x20) c = QLatin1Char('_');
@@ -36,10 +37,23 @@ QString SuggestedName(const std::string& title, bool word) {
   return name + (word ? QStringLiteral(".docx") : QStringLiteral(".pdf"));
 }
 
+// The wait cursor while a book is laid out or written.
+class WaitCursor {
+ public:
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
 }  // namespace
 
-BookPreview::BookPreview(book::Document document, QWidget* parent)
-    : QDialog(parent), document_(std::move(document)), printer_(QPrinter::HighResolution) {
+BookPreview::BookPreview(book::Document document, QWidget* parent, QString folder, QString name)
+    : QDialog(parent),
+      document_(std::move(document)),
+      folder_(std::move(folder)),
+      name_(name.isEmpty() ? Q(document_.title) : std::move(name)),
+      printer_(QPrinter::HighResolution) {
   setObjectName(QStringLiteral("BookPreview"));
   setWindowTitle(Q(document_.title));
   printer_.setFullPage(true);  // the book sets its own margins
@@ -70,6 +84,7 @@ BookPreview::BookPreview(book::Document document, QWidget* parent)
   layout->addLayout(buttons);
   layout->addWidget(preview_, 1);
   resize(760, 900);
+  const WaitCursor wait;
   preview_->updatePreview();
 }
 
@@ -87,18 +102,31 @@ QString BookPreview::LastFolder() {
 }
 
 void BookPreview::AskAndSave(bool word) {
+  // Both formats are offered, the button's first; the folder given, else the last one saved to.
+  const QString pdf = Q(book_texts::kPdfFilter);
+  const QString docx = Q(book_texts::kWordFilter);
+  QString chosen = word ? docx : pdf;
+  const QString folder = !folder_.isEmpty() && QDir(folder_).exists() ? folder_ : LastFolder();
   const QString path = QFileDialog::getSaveFileName(
       this, Q(word ? book_texts::kSaveWord : book_texts::kSavePdf),
-      QDir(LastFolder()).filePath(SuggestedName(document_.title, word)),
-      Q(word ? book_texts::kWordFilter : book_texts::kPdfFilter));
+      QDir(folder).filePath(SuggestedName(name_, word)),
+      word ? docx + QStringLiteral(";;") + pdf : pdf + QStringLiteral(";;") + docx, &chosen);
   if (path.isEmpty()) return;
-  // The filter names the format; a name typed without its extension gets it.
-  const QString extension = word ? QStringLiteral(".docx") : QStringLiteral(".pdf");
-  SaveTo(path.endsWith(extension, Qt::CaseInsensitive) ? path : path + extension);
+  // A name typed with either extension keeps it; without one it gets the chosen filter's.
+  if (render::FormatOf(path.toStdString())) {
+    SaveTo(path);
+  } else {
+    SaveTo(path + (chosen == docx ? QStringLiteral(".docx") : QStringLiteral(".pdf")));
+  }
 }
 
 bool BookPreview::SaveTo(const QString& path) {
-  if (const auto reason = render::WriteBook(document_, path.toStdString())) {
+  std::optional<std::string> reason;
+  {
+    const WaitCursor wait;
+    reason = render::WriteBook(document_, FileSystemPath(path));
+  }
+  if (reason) {
     ShowWarning(this, Q(book_texts::kBookButton),
                 Q(book_texts::kNotSaved) + QDir::toNativeSeparators(path) + QStringLiteral("\n") +
                     Q(*reason));

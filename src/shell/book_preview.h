@@ -16,13 +16,16 @@ class BookPreview : public QDialog {
   Q_OBJECT
 
  public:
-  BookPreview(book::Document document, QWidget* parent);
+  /// `folder` and `name` (without extension) are where the save dialogs start; empty: the folder
+  /// saved to last and the book's title.
+  BookPreview(book::Document document, QWidget* parent, QString folder = {}, QString name = {});
 
   /// Pages in the preview.
   int PageCount() const;
 
-  /// Writes the book to `path` (.pdf or .docx) and remembers its folder for the next time;
-  /// a failure is a warning naming the path and the reason. Returns whether it was written.
+  /// Writes the book to `path` (.pdf or .docx), with a wait cursor, and remembers its folder for
+  /// the next time; a failure is a warning naming the path and the reason. Returns whether it was
+  /// written.
   bool SaveTo(const QString& path);
 
   /// The folder the save dialogs open in: the last one saved to, else the Documents folder.
@@ -33,6 +36,8 @@ class BookPreview : public QDialog {
   void AskAndSave(bool word);
 
   book::Document document_;
+  QString folder_;
+  QString name_;
   QPrinter printer_;
   QPrintPreviewWidget* preview_ = nullptr;
 };

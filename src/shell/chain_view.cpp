@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/chain_view.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QStyle>
 
 #include "chain/follow_edit.h"
 #include "chain/links.h"
@@ -25,7 +27,8 @@ const QString kOverriddenStyle =
 const QString kFlaggedStyle = QStringLiteral(
     "QLineEdit { border: 2px solid rgb(230, 120, 0); background-color: "
     "rgb(255, 192, 128); }");
-const char* const kChainStyled = "velmoraChainStyled";
+
+const QString kFlagMark = QStringLiteral("velmoraFlag");
 
 void KeepChainState(WindowManager& manager, const Project& project) {
   const auto it = project.tools.find(chain::kToolName);
@@ -41,7 +44,7 @@ void Relink(WindowManager& manager, const std::string& form, const std::string& 
     manager.SetField(form, control, Q(window->second.form.fields[control]));
   }
   KeepChainState(manager, project);
-  RefreshChain(manager);
+  ShowChain(manager);
 }
 
 void OfferRelink(WindowManager& manager, QLineEdit* edit, const std::string& form,
@@ -73,8 +76,11 @@ void Show(WindowManager& manager, const Project& project, FormWindow& window) {
   if (state.stale.contains(form)) title += QStringLiteral("（需重新计算）");
   window.setWindowTitle(title);
   for (auto* edit : window.findChildren<QLineEdit*>()) {
-    if (edit->property(kChainStyled).toBool()) {
-      edit->setProperty(kChainStyled, false);
+    for (QAction* mark : edit->actions()) {
+      if (mark->objectName() == kFlagMark) delete mark;
+    }
+    if (edit->property(kChainStyledProperty).toBool()) {
+      edit->setProperty(kChainStyledProperty, false);
       const Field* field = FindField(window.description(), U(edit->objectName()));
       edit->setStyleSheet(
           field != nullptr && field->role == FieldRole::kResult
@@ -89,7 +95,7 @@ void Show(WindowManager& manager, const Project& project, FormWindow& window) {
     if (edit == nullptr) continue;
     const chain::LinkStatus status = chain::StatusOf(project, form, link.field.control);
     const QString source = Q(chain::SourceTooltip(*status.source));
-    edit->setProperty(kChainStyled, true);
+    edit->setProperty(kChainStyledProperty, true);
     if (status.kind == chain::LinkStatus::kLinked) {
       edit->setStyleSheet(kLinkedStyle);
       edit->setToolTip(source);
@@ -106,34 +112,38 @@ void Show(WindowManager& manager, const Project& project, FormWindow& window) {
   if (held == project.windows.end()) return;
   for (const chain::Flag& flag : chain::FlagsOf(project, form, held->second.form)) {
     if (auto* edit = window.findChild<QLineEdit*>(Q(flag.control))) {
-      edit->setProperty(kChainStyled, true);
+      // A linked input keeps its source in the tooltip, the doubt below it.
+      const QString text = QStringLiteral("请核对：") + Q(flag.text);
+      const bool linked = edit->property(kChainStyledProperty).toBool();
+      edit->setProperty(kChainStyledProperty, true);
       edit->setStyleSheet(kFlaggedStyle);
-      edit->setToolTip(QStringLiteral("请核对：") + Q(flag.text));
+      edit->setToolTip(linked ? edit->toolTip() + QLatin1Char('\n') + text : text);
+      // A warning sign in the field itself, seen without hovering.
+      QAction* mark = edit->addAction(edit->style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                                      QLineEdit::TrailingPosition);
+      mark->setObjectName(kFlagMark);
+      mark->setToolTip(text);
     }
   }
 }
 
 }  // namespace
 
-void RefreshChain(WindowManager& manager, std::string_view pressed, const Effects& effects) {
+void RefreshChain(WindowManager& manager, std::string_view pressed, const Project* before) {
   Project project = manager.project().Snapshot();
-  chain::ChainState state = chain::ReadChainState(project);
-  if (!pressed.empty()) {
-    state.stale.erase(std::string(pressed));
-    for (const Effect& e : effects) {
-      const auto* other = std::get_if<effect::SetOtherField>(&e);
-      const auto target =
-          other != nullptr ? project.windows.find(other->form) : project.windows.end();
-      if (target != project.windows.end() && !target->second.pressed.empty()) {
-        state.stale.insert(other->form);
-      }
-    }
-    chain::WriteChainState(project, state);
-  }
-  for (const chain::LinkChange& change : chain::ApplyLinks(project)) {
+  const Window* window = pressed.empty() ? nullptr : FindWindow(pressed);
+  const std::vector<chain::LinkChange> changes =
+      window != nullptr && before != nullptr ? chain::AfterPress(project, *before, *window)
+                                             : chain::ApplyLinksFrom(project, chain::kSummaryForm);
+  for (const chain::LinkChange& change : changes) {
     manager.SetField(change.form, change.control, Q(change.after));
   }
   KeepChainState(manager, project);
+  ShowChain(manager);
+}
+
+void ShowChain(WindowManager& manager) {
+  const Project project = manager.project().Snapshot();
   for (const Window* window : AllWindows()) {
     if (auto* form = qobject_cast<FormWindow*>(manager.Find(window->form))) {
       Show(manager, project, *form);

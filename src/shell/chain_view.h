@@ -5,18 +5,26 @@
 
 #include <string_view>
 
-#include "common/press.h"
+#include "project/project.h"
 
 namespace velmora {
 
 class FormWindow;
 class WindowManager;
 
-/// After a press of `pressed` (or with no press, after an edit elsewhere): the pressed window is
-/// current, windows it wrote into are marked 需重新计算, linked inputs follow their sources, and
-/// every calculator window shows its links, flags and 需重新计算 in its title.
+/// Set on an input whose tint and tooltip are the chain's (linked, overridden, doubtful): a
+/// plain number typed there keeps them.
+inline constexpr char kChainStyledProperty[] = "velmoraChainStyled";
+
+/// After a press of `pressed` (`before` is the project just before it): the pressed window is
+/// current, windows whose fields the press changed are marked 需重新计算, the inputs linked to
+/// the pressed window's values follow (their windows 需重新计算 when they move). With no press,
+/// after an edit of the scour summary: the inputs linked to it follow. Then ShowChain.
 void RefreshChain(WindowManager& manager, std::string_view pressed = {},
-                  const Effects& effects = {});
+                  const Project* before = nullptr);
+
+/// Every calculator window shows its links, flags and 需重新计算 in its title.
+void ShowChain(WindowManager& manager);
 
 /// A calculator window just created with its defaults: its linked inputs take what the chain
 /// already knows.

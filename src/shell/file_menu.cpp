@@ -88,6 +88,13 @@ QMenu* AddFileMenu(QMainWindow* window, ProjectSession& session) {
           &ProjectSession::EditInfo);
   connect(AddCommand(menu, QStringLiteral("全部重新计算"), QStringLiteral("全部重新计算")),
           &ProjectSession::RecalculateAll);
+  AddSeparator(menu, QStringLiteral("文件分隔计算书"));
+  QAction* book = AddCommand(menu, QStringLiteral("导出计算书"), QStringLiteral("导出计算书…"));
+  connect(book, &ProjectSession::ExportBook);
+  // Only a project with a calculation has a book.
+  QObject::connect(menu, &QMenu::aboutToShow, book,
+                   [book, &session] { book->setEnabled(session.HasCalculations()); });
+  book->setEnabled(session.HasCalculations());
   AddSeparator(menu, QStringLiteral("文件分隔3"));
   connect(AddCommand(menu, QStringLiteral("关闭工程"), QStringLiteral("关闭工程")),
           &ProjectSession::Close);

@@ -28,6 +28,7 @@
 #include "shell/fonts.h"
 #include "shell/message_box.h"
 #include "shell/pictures.h"
+#include "shell/project_session.h"
 #include "shell/report_file.h"
 #include "shell/screen_fit.h"
 #include "shell/table_view.h"
@@ -53,6 +54,7 @@ void ShowReading(QLineEdit* edit) {
     edit->setStyleSheet(kNotANumberStyle);
     edit->setToolTip(Q(texts::kOutOfRange));
   } else if (IsPlainNumber(text)) {
+    if (edit->property(kChainStyledProperty).toBool()) return;
     edit->setStyleSheet(QString());
     edit->setToolTip(QString());
   } else {
@@ -358,6 +360,7 @@ void FormWindow::SelectOption(std::string_view control) {
 }
 
 void FormWindow::PressButton(std::string_view control) {
+  const Project before = manager_.project().Snapshot();
   const FormState state = State();
   const Effects effects = velmora::PressButton(description_, control, state);
   const bool calculated = std::any_of(effects.begin(), effects.end(), [](const Effect& e) {
@@ -374,7 +377,7 @@ void FormWindow::PressButton(std::string_view control) {
     }
   }
   RunEffects(effects, detail);
-  RefreshChain(manager, form, effects);
+  RefreshChain(manager, form, &before);
 }
 
 void FormWindow::ShowBook() {

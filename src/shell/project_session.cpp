@@ -9,6 +9,7 @@
 #endif
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -20,12 +21,19 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <cerrno>
+#include <optional>
 
+#include "common/menu.h"
 #include "common/registry.h"
 #include "project/recalculate.h"
+#include "render/project_book.h"
+#include "section/section_json.h"
+#include "shell/book_preview.h"
+#include "shell/chain_view.h"
 #include "shell/message_box.h"
 #include "shell/project_info_dialog.h"
 #include "shell/report_file.h"
+#include "shell/section_window.h"
 #include "shell/text.h"
 #include "shell/user_files.h"
 #include "shell/window_manager.h"
@@ -82,6 +90,15 @@ Project ProjectSession::Snapshot() const {
   project.info = info_;
   project.tools = tools_;
   project.windows = manager_.WindowStates();
+  // The section window, once it exists, holds the project's section.
+  if (const auto* section = qobject_cast<const SectionWindow*>(manager_.Find(kSectionForm))) {
+    const std::string text = section->ProjectText();
+    if (text.empty()) {
+      project.tools.erase(std::string(kSectionTool));
+    } else {
+      project.tools[kSectionTool] = text;
+    }
+  }
   return project;
 }
 
@@ -151,16 +168,27 @@ void ProjectSession::MarkSaved() {
 }
 
 void ProjectSession::Replace(const Project& project, const QString& path) {
+  std::optional<SectionWindow::Texts> section;
+  if (const auto it = project.tools.find(kSectionTool); it != project.tools.end()) {
+    try {
+      section = SectionWindow::ReadProjectText(it->second);
+    } catch (const SectionError&) {
+      // Only a recovery copy gets here (LoadFile refuses a damaged section): the text stays in
+      // the project as it was.
+    }
+  }
   {
     // One comparison with the saved project at the end, not one per field.
     const QSignalBlocker quiet(&manager_);
     manager_.ResetCalculators();
     for (const auto& [form, state] : project.windows) manager_.SetWindowState(form, state);
+    if (section) static_cast<SectionWindow*>(manager_.Instance(kSectionForm))->SetTexts(*section);
   }
   info_ = project.info;
   tools_ = project.tools;
   path_ = path;
   MarkSaved();
+  ShowChain(manager_);
   // "计算结果输出" shows the report file: let it be this project's report.
   for (const auto& [form, state] : project.windows) {
     if (!state.report.empty()) WriteReportFile(Parent(), state.report);
@@ -219,6 +247,15 @@ bool ProjectSession::LoadFile(const QString& path) {
                 FileFailureText("工程未能打开：", path, Q(read.error)));
     return false;
   }
+  if (const auto it = read.project->tools.find(kSectionTool); it != read.project->tools.end()) {
+    try {
+      SectionWindow::ReadProjectText(it->second);
+    } catch (const SectionError& e) {
+      ShowWarning(Parent(), QStringLiteral("打开工程"),
+                  FileFailureText("工程未能打开：", path, Q(e.what())));
+      return false;
+    }
+  }
   Replace(*read.project, QFileInfo(path).absoluteFilePath());
   AddRecent(path_);
   if (!read.skipped.empty()) {
@@ -262,6 +299,36 @@ void ProjectSession::EditInfo() {
   if (dialog.exec() == QDialog::Accepted) SetInfo(dialog.Info());
 }
 
+bool ProjectSession::HasCalculations() const {
+  for (const auto& [form, state] : manager_.WindowStates()) {
+    if (!state.pressed.empty()) return true;
+  }
+  return false;
+}
+
+void ProjectSession::ExportBook() {
+  std::optional<book::Document> document;
+  {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    document = render::ProjectBook(Snapshot());
+    QApplication::restoreOverrideCursor();
+  }
+  if (!document) {
+    ShowHint(Parent(), "导出计算书",
+             "工程中还没有计算过的窗口：请先在各窗口中计算，再导出计算书。");
+    return;
+  }
+  // Saved beside the project, named after it; an unsaved project's book goes where books went
+  // last (the Documents folder at first).
+  const QString folder = path_.isEmpty() ? QString() : QFileInfo(path_).absolutePath();
+  QString name = Q(info_.name);
+  if (name.isEmpty() && !path_.isEmpty()) name = QFileInfo(path_).completeBaseName();
+  if (!name.isEmpty()) name += QStringLiteral("计算书");
+  auto* preview = new BookPreview(std::move(*document), Parent(), folder, name);
+  preview->setAttribute(Qt::WA_DeleteOnClose);
+  preview->show();
+}
+
 void ProjectSession::RecalculateAll() {
   Project project = Snapshot();
   const std::vector<ProjectPress> presses = RecalculateProject(project);
@@ -274,6 +341,9 @@ void ProjectSession::RecalculateAll() {
     const QSignalBlocker quiet(&manager_);
     for (const auto& [form, state] : project.windows) manager_.SetWindowState(form, state);
   }
+  // The links and 需重新计算 as the recalculation left them.
+  tools_ = project.tools;
+  ShowChain(manager_);
   UpdateTitle();
 
   QStringList lines{QStringLiteral("按计算顺序重新计算了 %1 个窗口：").arg(presses.size())};

@@ -58,6 +58,12 @@ class ProjectSession : public QObject {
   void Close();
   void EditInfo();
   void RecalculateAll();
+  /// Opens the print preview of the project's book, with a wait cursor while it is laid out;
+  /// the save dialogs start in the project's folder with the project's name. A message when
+  /// no window has been calculated.
+  void ExportBook();
+  /// Whether any calculator window has been calculated (what the book needs).
+  bool HasCalculations() const;
 
   /// Asks about unsaved changes, then opens the file.
   bool OpenFile(const QString& path);

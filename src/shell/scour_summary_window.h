@@ -6,8 +6,10 @@
 #include <QWidget>
 
 #include "chain/scour_summary.h"
+#include "section/section_flow.h"
 
 class QComboBox;
+class QPainter;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -16,18 +18,23 @@ namespace velmora {
 
 class WindowManager;
 
-/// The drawing: water surface, bed, scour lines and foundations, one column per element.
+/// The drawing: water surface, bed, scour lines and foundations, one column per element; over
+/// the surveyed section when there is one, each element where it stands in it.
 class ScourDrawing : public QWidget {
  public:
   ScourDrawing();
-  void SetSummary(const chain::ScourSummary& summary);
+  void SetSummary(const chain::ScourSummary& summary, const SectionInput& section = {});
   QSize sizeHint() const override { return {720, 300}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void PaintLegend(QPainter& p);
+  void PaintOverSection(QPainter& p);
+
   chain::ScourSummary summary_;
+  SectionInput section_;
 };
 
 class ScourSummaryWindow : public QWidget {

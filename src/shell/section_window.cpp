@@ -30,6 +30,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "section/section_json.h"
 #include "section/section_points.h"
 #include "shell/form_window.h"
 #include "shell/message_box.h"
@@ -40,6 +41,11 @@ namespace velmora {
 namespace {
 
 constexpr std::string_view kTitle = "实测断面水位计算";
+
+// The fields' keys in the project file, in the order of SectionWindow::Fields.
+constexpr const char* kFieldKeys[] = {
+    "split_left",   "split_right",      "n_channel", "slope_channel",
+    "n_floodplain", "slope_floodplain", "qp"};
 
 // Shortest text that reads back as the same number, for filling fields from saved values.
 QString NumberText(double value) {
@@ -86,6 +92,25 @@ QLineSeries* Series(QChart* chart, const char* name, const QPen& pen) {
   return series;
 }
 
+SectionWindow::Texts TextsOf(const SectionInput& input) {
+  SectionWindow::Texts texts;
+  for (const SectionPoint& p : input.points) {
+    texts.rows.push_back({NumberText(p.station), NumberText(p.elevation)});
+  }
+  const std::optional<double> values[] = {
+      input.splits ? std::optional(input.splits->left) : std::nullopt,
+      input.splits ? std::optional(input.splits->right) : std::nullopt,
+      input.n_channel,
+      input.slope_channel,
+      input.n_floodplain,
+      input.slope_floodplain,
+      input.qp};
+  for (std::size_t i = 0; i < texts.fields.size(); ++i) {
+    if (values[i]) texts.fields[i] = NumberText(*values[i]);
+  }
+  return texts;
+}
+
 }  // namespace
 
 QString DecodeTextFile(const QByteArray& bytes) {
@@ -129,7 +154,7 @@ QWidget* SectionWindow::BuildInputs() {
   points_->verticalHeader()->setDefaultSectionSize(22);
   points_->installEventFilter(this);
   points_->setToolTip(Q("可从电子表格复制两列（起点距、高程）后按 Ctrl+V 粘贴"));
-  connect(points_, &QTableWidget::itemChanged, this, &SectionWindow::ScheduleRedraw);
+  connect(points_, &QTableWidget::itemChanged, this, &SectionWindow::Edited);
   table_layout->addWidget(points_);
   auto* row_buttons = new QHBoxLayout;
   QPushButton* add = PushButton("AddRow", "添加行");
@@ -158,7 +183,7 @@ QWidget* SectionWindow::BuildInputs() {
   split_right_->setPlaceholderText(Q("空：滩槽不可分"));
   for (QLineEdit* edit : {split_left_, split_right_, n_channel_, slope_channel_, n_floodplain_,
                           slope_floodplain_, qp_}) {
-    connect(edit, &QLineEdit::textChanged, this, &SectionWindow::ScheduleRedraw);
+    connect(edit, &QLineEdit::textChanged, this, &SectionWindow::Edited);
   }
   column->addWidget(params);
 
@@ -268,6 +293,7 @@ QWidget* SectionWindow::BuildRating() {
 void SectionWindow::AddRow(int at) {
   points_->insertRow(at);
   points_->setCurrentCell(at, 0);
+  emit manager_.Changed();
 }
 
 void SectionWindow::DeleteRows() {
@@ -278,7 +304,7 @@ void SectionWindow::DeleteRows() {
   if (rows.isEmpty() && points_->currentRow() >= 0) rows.append(points_->currentRow());
   std::sort(rows.begin(), rows.end(), std::greater<>());
   for (int row : rows) points_->removeRow(row);
-  ScheduleRedraw();
+  Edited();
 }
 
 SectionInput SectionWindow::Input() const {
@@ -312,27 +338,87 @@ SectionInput SectionWindow::Input() const {
   return input;
 }
 
-void SectionWindow::SetInput(const SectionInput& input) {
+void SectionWindow::SetInput(const SectionInput& input) { SetTexts(TextsOf(input)); }
+
+std::array<QLineEdit*, 7> SectionWindow::Fields() const {
+  return {split_left_,   split_right_,      n_channel_, slope_channel_,
+          n_floodplain_, slope_floodplain_, qp_};
+}
+
+void SectionWindow::SetTexts(const Texts& texts) {
   {
     const QSignalBlocker block(points_);
-    points_->setRowCount(static_cast<int>(input.points.size()));
+    points_->setRowCount(static_cast<int>(texts.rows.size()));
     for (int row = 0; row < points_->rowCount(); ++row) {
-      const SectionPoint& p = input.points[static_cast<std::size_t>(row)];
-      points_->setItem(row, 0, new QTableWidgetItem(NumberText(p.station)));
-      points_->setItem(row, 1, new QTableWidgetItem(NumberText(p.elevation)));
+      for (int column = 0; column < 2; ++column) {
+        points_->setItem(
+            row, column,
+            new QTableWidgetItem(
+                texts.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)]));
+      }
     }
   }
-  const auto set = [](QLineEdit* edit, std::optional<double> value) {
-    edit->setText(value ? NumberText(*value) : QString());
+  {
+    // One notice to the project for the whole fill.
+    const QSignalBlocker quiet(&manager_);
+    const std::array<QLineEdit*, 7> fields = Fields();
+    for (std::size_t i = 0; i < fields.size(); ++i) fields[i]->setText(texts.fields[i]);
+  }
+  Edited();
+}
+
+std::string SectionWindow::ProjectText() const {
+  Texts texts;
+  bool empty = true;
+  for (int row = 0; row < points_->rowCount(); ++row) {
+    std::array<QString, 2>& cells = texts.rows.emplace_back();
+    for (int column = 0; column < 2; ++column) {
+      if (const QTableWidgetItem* item = points_->item(row, column)) {
+        cells[static_cast<std::size_t>(column)] = item->text();
+      }
+      empty = empty && cells[static_cast<std::size_t>(column)].trimmed().isEmpty();
+    }
+  }
+  const std::array<QLineEdit*, 7> fields = Fields();
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    texts.fields[i] = fields[i]->text();
+    empty = empty && (fields[i] == qp_ || texts.fields[i].trimmed().isEmpty());
+  }
+  if (empty) return {};
+  try {
+    return SectionInputToJson(Input()).dump();
+  } catch (const SectionError&) {
+    nlohmann::json rows = nlohmann::json::array();
+    for (const auto& [station, elevation] : texts.rows) rows.push_back({U(station), U(elevation)});
+    nlohmann::json typed = {{"points", std::move(rows)}};
+    for (std::size_t i = 0; i < texts.fields.size(); ++i) typed[kFieldKeys[i]] = U(texts.fields[i]);
+    return nlohmann::json{{"typed", std::move(typed)}}.dump();
+  }
+}
+
+SectionWindow::Texts SectionWindow::ReadProjectText(const std::string& text) {
+  const nlohmann::json json = nlohmann::json::parse(text, nullptr, /*allow_exceptions=*/false);
+  if (!json.is_object()) throw SectionError("断面数据已损坏：不是 JSON 对象");
+  if (!json.contains("typed")) {
+    return TextsOf(SectionInputFromJson(json));
+  }
+  const nlohmann::json& typed = json["typed"];
+  const auto text_of = [](const nlohmann::json& value) {
+    if (!value.is_string()) throw SectionError("断面数据已损坏：输入内容须为文字");
+    return Q(value.get<std::string>());
   };
-  set(split_left_, input.splits ? std::optional(input.splits->left) : std::nullopt);
-  set(split_right_, input.splits ? std::optional(input.splits->right) : std::nullopt);
-  set(n_channel_, input.n_channel);
-  set(slope_channel_, input.slope_channel);
-  set(n_floodplain_, input.n_floodplain);
-  set(slope_floodplain_, input.slope_floodplain);
-  set(qp_, input.qp);
-  ScheduleRedraw();
+  if (!typed.is_object() || !typed.contains("points") || !typed["points"].is_array()) {
+    throw SectionError("断面数据已损坏：缺少断面点");
+  }
+  Texts texts;
+  for (const nlohmann::json& row : typed["points"]) {
+    if (!row.is_array() || row.size() != 2) throw SectionError("断面数据已损坏：断面点须为两格");
+    texts.rows.push_back({text_of(row[0]), text_of(row[1])});
+  }
+  for (std::size_t i = 0; i < texts.fields.size(); ++i) {
+    if (typed.contains(kFieldKeys[i])) texts.fields[i] = text_of(typed[kFieldKeys[i]]);
+  }
+  return texts;
 }
 
 void SectionWindow::Paste(const QString& block) {
@@ -360,7 +446,7 @@ void SectionWindow::Paste(const QString& block) {
       }
     }
   }
-  ScheduleRedraw();
+  Edited();
 }
 
 bool SectionWindow::Import(const QString& path) {
@@ -406,9 +492,14 @@ void SectionWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
+void SectionWindow::Edited() {
+  ScheduleRedraw();
+  emit manager_.Changed();
+}
+
 void SectionWindow::ScheduleRedraw() {
   if (redraw_timer_.isActive()) return;
-  redraw_timer_.start(points_->rowCount() > 500 ? 120 : 20);
+  redraw_timer_.start(points_->rowCount() > 500 ? 40 : 20);
 }
 
 std::optional<SectionFlowAt> SectionWindow::Solved(const SectionFlow& flow, bool quiet) {
@@ -503,7 +594,15 @@ void SectionWindow::Redraw() {
           wet_from = std::min(wet_from, p.station);
           wet_to = std::max(wet_to, p.station);
         }
-        bottom.append({p.station, std::min(p.elevation, h)});
+        const QPointF point{p.station, std::min(p.elevation, h)};
+        // Dry ground lies along the water line there: only a dry run's ends shape the fill, and
+        // a long table draws faster without the points between.
+        const qsizetype n = bottom.size();
+        if (point.y() == h && n >= 2 && bottom[n - 1].y() == h && bottom[n - 2].y() == h) {
+          bottom.back() = point;
+        } else {
+          bottom.append(point);
+        }
       }
       wet_bottom_->replace(bottom);
       wet_top_->replace(QList<QPointF>{{x_min, h}, {x_max, h}});
@@ -511,10 +610,16 @@ void SectionWindow::Redraw() {
       ShowResult(*at);
     }
   }
-  station_axis_->setRange(x_min, x_max);
-  station_axis_->applyNiceNumbers();
-  elevation_axis_->setRange(z_min - margin, z_max + margin);
-  elevation_axis_->applyNiceNumbers();
+  // A new range lays every series out again, the costliest step of an edit in a long table:
+  // only when the extremes move.
+  const std::array<double, 4> extent{x_min, x_max, z_min - margin, z_max + margin};
+  if (extent != plotted_extent_) {
+    plotted_extent_ = extent;
+    station_axis_->setRange(x_min, x_max);
+    station_axis_->applyNiceNumbers();
+    elevation_axis_->setRange(z_min - margin, z_max + margin);
+    elevation_axis_->applyNiceNumbers();
+  }
 }
 
 void SectionWindow::ShowResult(const SectionFlowAt& at) {
@@ -564,9 +669,14 @@ void SectionWindow::FillRating(const SectionFlow& flow) {
     const QString cells[] = {Fixed(at.level), Fixed(area), Fixed(at.Width()), Fixed(at.q),
                              area > 0 ? Fixed(at.q / area) : QString()};
     for (int c = 0; c < 5; ++c) {
-      auto* item = new QTableWidgetItem(cells[c]);
-      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      rating_table_->setItem(r, c, item);
+      // Rows kept from the last fill are rewritten in place, which is cheaper than new items.
+      QTableWidgetItem* item = rating_table_->item(r, c);
+      if (item == nullptr) {
+        item = new QTableWidgetItem;
+        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        rating_table_->setItem(r, c, item);
+      }
+      item->setText(cells[c]);
     }
     curve.append({at.q, at.level});
   }

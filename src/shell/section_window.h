@@ -7,7 +7,10 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "section/section_flow.h"
 
@@ -38,8 +41,22 @@ class SectionWindow : public QWidget {
   /// The input as the window holds it; empty fields are nothing, points from the filled rows.
   /// Throws SectionError for a row that is not two numbers.
   SectionInput Input() const;
-  /// Fills the window from an input (the project file's way in).
+  /// Fills the window from an input.
   void SetInput(const SectionInput& input);
+
+  /// What the window holds as typed: the table's cells row by row, then the split stations,
+  /// roughness, slopes and Qp.
+  struct Texts {
+    std::vector<std::array<QString, 2>> rows;
+    std::array<QString, 7> fields;
+  };
+  /// The section for the project file as JSON text: the input when it reads, otherwise the texts
+  /// as typed, so that a half-typed row is kept. Empty when the window holds no section (no point,
+  /// no split, roughness or slope: a Qp alone comes from 设计水位估算).
+  std::string ProjectText() const;
+  /// The project file's section read back; a damaged one is a SectionError.
+  static Texts ReadProjectText(const std::string& text);
+  void SetTexts(const Texts& texts);
 
   /// Pastes a tab- or comma-separated block at the current cell, adding rows as needed.
   void Paste(const QString& block);
@@ -71,6 +88,9 @@ class SectionWindow : public QWidget {
   void DeleteRows();
   void ChooseFile();
   void ScheduleRedraw();
+  /// An edit: the plot follows and the project learns of it.
+  void Edited();
+  std::array<QLineEdit*, 7> Fields() const;
   void FillRating(const SectionFlow& flow);
   std::optional<SectionFlowAt> Solved(const SectionFlow& flow, bool quiet);
   void ShowResult(const SectionFlowAt& at);
@@ -104,6 +124,7 @@ class SectionWindow : public QWidget {
   QValueAxis* discharge_axis_ = nullptr;
   QValueAxis* level_axis_ = nullptr;
 
+  std::array<double, 4> plotted_extent_{};  // the axes' data range: stations, then elevations
   QTimer redraw_timer_;
   bool show_water_ = false;   // a level was asked for: keep drawing it as the section changes
   bool show_rating_ = false;  // likewise the stage–discharge table and curve

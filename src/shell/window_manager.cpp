@@ -39,6 +39,8 @@ QWidget* WindowManager::Create(std::string_view form) {
   if (form == kSectionForm) {
     QWidget* widget = new SectionWindow(*this);
     Adopt(form, widget);
+    // The section belongs to the project like a calculator's state.
+    widget->setAttribute(Qt::WA_DeleteOnClose, false);
     return widget;
   }
   if (form == chain::kSummaryForm) {
@@ -163,7 +165,7 @@ void WindowManager::SetWindowState(std::string_view form, const WindowState& sta
 
 void WindowManager::ResetCalculators() {
   for (auto it = windows_.begin(); it != windows_.end();) {
-    if (IsCalculator(it->second)) {
+    if (IsCalculator(it->second) || it->first == kSectionForm) {
       it->second->hide();
       it->second->deleteLater();
       it = windows_.erase(it);

@@ -63,7 +63,8 @@ class WindowManager : public QObject {
   /// Puts a state into a calculator window, creating it hidden when it does not exist; a shown
   /// window shows the new state at once.
   void SetWindowState(std::string_view form, const WindowState& state);
-  /// Every calculator window goes, with what it holds: the next opening shows the defaults.
+  /// Every calculator window and the section window go, with what they hold: the next opening
+  /// shows the defaults.
   void ResetCalculators();
 
   /// The project that the windows' states belong to.

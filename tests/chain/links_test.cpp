@@ -93,5 +93,15 @@ TEST(ChainLinksTest, GrainSizeChangesUnit) {
   EXPECT_EQ(Text(project, "Form45", "Text1"), "366.74");
 }
 
+// The tooltip reads "来自：<the source window's caption> <the quantity>".
+TEST(ChainLinksTest, SourcesNameTheirWindow) {
+  for (const Source& source : Sources()) {
+    const Window* window = FindWindow(source.field.form);
+    const std::string caption =
+        window != nullptr ? std::string(window->caption) + " " : "冲刷汇总及最低冲刷线高程 ";
+    EXPECT_TRUE(source.caption.starts_with(caption)) << source.caption;
+  }
+}
+
 }  // namespace
 }  // namespace velmora::chain

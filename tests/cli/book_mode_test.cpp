@@ -12,6 +12,8 @@
 #include "cli/runner.h"
 #include "common/press.h"
 #include "common/registry.h"
+#include "project/project.h"
+#include "project/recalculate.h"
 #include "render/book_files.h"
 
 namespace velmora {
@@ -94,6 +96,7 @@ TEST_P(BookModeTest, WritesTheChapterAndPrintsThePressAsUsual) {
     for (const std::string& expected : shown) {
       EXPECT_NE(text.find(expected), std::string::npos) << extension << ": " << expected;
     }
+    if (extension == std::string(".pdf")) EXPECT_EQ(testing::FontsNotEmbedded(path), "");
   }
 }
 
@@ -126,6 +129,45 @@ TEST(BookModeFailureTest, ABookThatCannotBeWrittenExitsThreeWithTheReasonAndNoJs
   std::string out;
   std::string err;
   EXPECT_EQ(RunRunner({"--book", file.string() + ".pdf", "Form99", "Command1"}, out, err), 2);
+}
+
+// The project's book: every press of the recalculated chain, the report, the scour summary.
+TEST(ProjectBookModeTest, WritesTheWholeProjectsBookAndPrintsThePressesAsUsual) {
+  const std::string project = std::string(VELMORA_TEST_DATA) + "/project_v1.velmora";
+  std::string plain_json;
+  std::string err;
+  ASSERT_EQ(RunRunner({"--project", project}, plain_json, err), 0) << err;
+  std::vector<std::string> shown{"G210 线改建工程", "冲刷汇总及最低冲刷线高程"};
+  Project recalculated = *ReadProjectFile(project).project;
+  for (const ProjectPress& press : RecalculateProject(recalculated)) {
+    for (const Effect& e : press.effects) {
+      if (const auto* set = std::get_if<effect::SetField>(&e); set && !set->text.empty()) {
+        shown.push_back(set->text);
+      }
+    }
+  }
+  QTemporaryDir dir;
+  for (const char* extension : {".pdf", ".docx"}) {
+    const fs::path path = fs::path(dir.path().toStdString()) / (std::string("工程") + extension);
+    std::string json;
+    ASSERT_EQ(RunRunner({"--project", project, "--book", path.string()}, json, err), 0) << err;
+    EXPECT_EQ(json, plain_json);
+    const std::string text = extension == std::string(".pdf")
+                                 ? testing::PdfText(path)
+                                 : testing::WordText(testing::Unzip(path)["word/document.xml"]);
+    for (const std::string& expected : shown) {
+      EXPECT_NE(text.find(expected), std::string::npos) << extension << ": " << expected;
+    }
+    // The design water level's report writes "m^3/s"; the book sets the power.
+    EXPECT_NE(text.find("流量单位为m3/s"), std::string::npos) << extension;
+    EXPECT_EQ(text.find('^'), std::string::npos) << extension;
+    if (extension == std::string(".pdf")) EXPECT_EQ(testing::FontsNotEmbedded(path), "");
+  }
+  const fs::path other = fs::path(dir.path().toStdString()) / "工程.txt";
+  std::string out;
+  EXPECT_EQ(RunRunner({"--project", project, "--book", other.string()}, out, err), 2);
+  EXPECT_EQ(out, "");
+  EXPECT_FALSE(fs::exists(other));
 }
 
 }  // namespace

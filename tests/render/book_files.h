@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <regex>
+#include <sstream>
 #include <string>
 
 namespace velmora::testing {
@@ -64,6 +66,25 @@ inline std::string WordText(const std::string& xml) {
   }
   if (reader.hasError()) return "XML error: " + reader.errorString().toStdString();
   return text;
+}
+
+/// The fonts `pdffonts` lists that are not embedded, one line each; empty when all are (and at
+/// least one font is listed), else "no fonts".
+inline std::string FontsNotEmbedded(const std::filesystem::path& pdf) {
+  const std::string fonts = Output("pdffonts " + Quoted(pdf));
+  std::istringstream lines(fonts);
+  std::string line;
+  std::string missing;
+  int listed = 0;
+  while (std::getline(lines, line)) {
+    if (line.empty() || line.starts_with("name") || line.starts_with("---")) continue;
+    ++listed;
+    // Columns: name type encoding emb sub uni object ID; "yes" or "no" after the encoding.
+    if (!std::regex_search(line, std::regex("\\s+yes\\s+(yes|no)\\s+(yes|no)\\s+\\d+"))) {
+      missing += line + "\n";
+    }
+  }
+  return listed == 0 ? "no fonts" : missing;
 }
 
 }  // namespace velmora::testing

@@ -11,7 +11,11 @@
 #include <regex>
 #include <sstream>
 
+#include "chain/links.h"
+#include "chain/scour_summary.h"
+#include "common/format_pattern.h"
 #include "common/registry.h"
+#include "project/recalculate.h"
 #include "render/book_file.h"
 #include "render/book_files.h"
 #include "render/press_chapter.h"
@@ -110,18 +114,7 @@ TEST_F(BookFileTest, PdfHoldsTheNumbersHeaderFooterAndContentsWithFontsEmbedded)
 
   ExpectContentsPointAtChapters(pdf, {"1 河槽桥墩冲刷", "2 桥台冲刷"});
 
-  const std::string fonts = Output("pdffonts " + Quoted(pdf));
-  std::istringstream lines(fonts);
-  std::string line;
-  int listed = 0;
-  while (std::getline(lines, line)) {
-    if (line.empty() || line.starts_with("name") || line.starts_with("---")) continue;
-    ++listed;
-    // Columns: name type encoding emb sub uni object ID; "yes" or "no" after the encoding.
-    EXPECT_TRUE(std::regex_search(line, std::regex("\\s+yes\\s+(yes|no)\\s+(yes|no)\\s+\\d+")))
-        << line;
-  }
-  EXPECT_GT(listed, 0) << fonts;
+  EXPECT_EQ(testing::FontsNotEmbedded(pdf), "");
 }
 
 // What the parts say, read with a real XML parser: the text of <w:t> and <w:instrText>, and the
@@ -237,6 +230,55 @@ TEST_F(BookFileTest, ProjectBookHasItsCoverChaptersInOrderAndOneSignatureBlock) 
   // The chapters' own signature lines gave way to the project's.
   EXPECT_EQ(all.find("复核"), all.rfind("复核"));
   EXPECT_NE(PageText(pdf, PageCount(pdf)).find("王五"), std::string::npos);
+}
+
+// The pier's chapter carries the chain's doubt about its grain size; the summary closes the book
+// with the scour line and the embedment verdict the summary computed.
+TEST_F(BookFileTest, ProjectBookNotesTheChainsFlagsAndClosesWithTheScourSummary) {
+  Project project;
+  EXPECT_EQ(ProjectBook(project), std::nullopt);  // nothing calculated
+  project.info = {.name = "清水河大桥工程", .bridge = "清水河大桥", .date = "2026年12月10日"};
+  WindowState pier{.form = DefaultState(*FindWindow("form3")), .pressed = "Command1"};
+  pier.form.fields["Text3"] = "0.04";  // d in mm, below any sand
+  project.windows["form3"] = pier;
+  chain::ChainState chain;
+  chain.summary.water_level = "100";
+  chain.summary.foundations["form3"] = "80";
+  chain::WriteChainState(project, chain);
+
+  const std::optional<book::Document> book = ProjectBook(project);
+  ASSERT_TRUE(book.has_value());
+  Project recalculated = project;
+  RecalculateProject(recalculated);
+  const chain::ScourSummary summary = chain::SummarizeScour(recalculated);
+  ASSERT_EQ(summary.elements.size(), 1u);
+  ASSERT_FALSE(summary.flags.empty());
+  // Each flag stands among the pier chapter's notes, before the summary's chapter.
+  std::vector<std::string> order;
+  for (const book::Block& block : book->blocks) {
+    if (const auto* h = std::get_if<book::Heading>(&block); h && h->level == 1) {
+      order.push_back(h->text);
+    } else if (const auto* note = std::get_if<book::Note>(&block)) {
+      order.push_back(book::PlainText(note->runs));
+    }
+  }
+  ASSERT_EQ(order.back(), "2  冲刷汇总及最低冲刷线高程");
+  for (const chain::Flag& flag : summary.flags) {
+    const auto at = std::find(order.begin(), order.end(), flag.text);
+    EXPECT_NE(at, order.end()) << flag.text;
+    EXPECT_EQ(std::count(order.begin(), at, order.back()), 0) << flag.text;
+  }
+
+  const fs::path pdf = Path("工程.pdf");
+  ASSERT_EQ(WriteBook(*book, pdf), std::nullopt);
+  const chain::ScourElement& e = summary.elements[0];
+  const std::string last = testing::PdfText(pdf);
+  for (const std::string& expected :
+       {FormatPattern(Real(*e.scour_line), "#####.###"),
+        FormatPattern(Real(*e.embedment), "#####.###"), std::string(*e.passes ? "满足" : "不满足"),
+        e.formulas[e.governing].name + "（控制）"}) {
+    EXPECT_NE(last.find(expected), std::string::npos) << expected;
+  }
 }
 
 TEST_F(BookFileTest, AFailedWriteLeavesNoFileAndSaysWhy) {

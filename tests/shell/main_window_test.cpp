@@ -36,6 +36,8 @@ const char* const kMenuTree = R"(menu 文件 文件(&F)
   sep 文件分隔2
   item 工程信息 工程信息…
   item 全部重新计算 全部重新计算
+  sep 文件分隔计算书
+  item 导出计算书 导出计算书…
   sep 文件分隔3
   item 关闭工程 关闭工程
 menu 流量计算 流量计算(&Q)

@@ -8,14 +8,21 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QtTest>
 
+#include "../section/river_section.h"
+#include "common/menu.h"
 #include "project/project.h"
+#include "render/book_files.h"
+#include "shell/book_preview.h"
 #include "shell/fonts.h"
 #include "shell/form_window.h"
 #include "shell/project_info_dialog.h"
 #include "shell/project_session.h"
 #include "shell/report_file.h"
+#include "shell/text.h"
+#include "shell/section_window.h"
 #include "shell/window_manager.h"
 #include "shell_fixture.h"
 
@@ -99,6 +106,65 @@ class ProjectSessionTest : public QObject {
     QCOMPARE(session().RecentFiles().value(0), QFileInfo(path).absoluteFilePath());
   }
 
+  // The surveyed section outlives its window's closing, goes into the file and comes back, a
+  // half-typed table cell by cell; 关闭 empties it, and an edit after opening marks the project.
+  void sectionIsKeptWithTheProject_data() {
+    QTest::addColumn<bool>("complete");
+    QTest::newRow("complete") << true;
+    QTest::newRow("half-typed") << false;
+  }
+
+  void sectionIsKeptWithTheProject() {
+    QFETCH(bool, complete);
+    auto* section = qobject_cast<velmora::SectionWindow*>(manager_->Open(velmora::kSectionForm));
+    velmora::SectionInput input = velmora::RiverSection(true);
+    input.qp = 900;
+    section->SetInput(input);
+    if (!complete) {
+      section->findChild<QTableWidget*>()->item(3, 1)->setText(QStringLiteral("10x"));
+      Edit(section, "SplitRight")->clear();
+    }
+    QVERIFY(main_->windowTitle().startsWith(QStringLiteral("未命名工程*")));
+    const std::string text = section->ProjectText();
+    QCOMPARE(text.find("\"typed\"") == std::string::npos, complete);
+    section->close();
+    Settle();
+    const QString path = dir_.filePath(QStringLiteral("section.velmora"));
+    QVERIFY(session().SaveTo(path));
+    session().Close();
+    Settle();
+    QCOMPARE(manager_->Find(velmora::kSectionForm), nullptr);
+
+    QVERIFY(session().OpenFile(path));
+    Settle();
+    section = qobject_cast<velmora::SectionWindow*>(manager_->Open(velmora::kSectionForm));
+    QVERIFY(!session().IsModified());
+    QCOMPARE(section->ProjectText(), text);
+    auto* table = section->findChild<QTableWidget*>();
+    QCOMPARE(table->item(3, 1)->text(), complete ? QStringLiteral("102.3") : QStringLiteral("10x"));
+    table->item(0, 0)->setText(QStringLiteral("1"));
+    QVERIFY(session().IsModified());
+  }
+
+  // A project without a section is written byte for byte as before, though the section window
+  // was opened (taking 设计水位估算's Qp) and typed into and emptied again.
+  void projectWithoutSectionSavesUnchanged() {
+    manager_->SetField("Form2", "Text13", QStringLiteral("900"));
+    const QString path = dir_.filePath(QStringLiteral("plain.velmora"));
+    QVERIFY(session().SaveTo(path));
+    QWidget* section = manager_->Open(velmora::kSectionForm);
+    QCOMPARE(Edit(section, "Qp")->text(), QStringLiteral("900"));
+    Edit(section, "NChannel")->setText(QStringLiteral("0.03"));
+    QVERIFY(session().IsModified());
+    Edit(section, "NChannel")->clear();
+    QVERIFY(!session().IsModified());
+    const QString copy = dir_.filePath(QStringLiteral("plain-copy.velmora"));
+    QVERIFY(session().SaveTo(copy));
+    QFile before(path), after(copy);
+    QVERIFY(before.open(QIODevice::ReadOnly) && after.open(QIODevice::ReadOnly));
+    QCOMPARE(after.readAll(), before.readAll());
+  }
+
   // Each way of leaving the project asks; 取消 keeps everything, 不保存 goes on.
   void unsavedChangesAreAskedAbout_data() {
     QTest::addColumn<QString>("path");
@@ -154,6 +220,9 @@ class ProjectSessionTest : public QObject {
     QTest::newRow("newer") << QByteArray(R"({"format":"velmora-project","version":9})")
                            << QStringLiteral("格式版本 9");
     QTest::newRow("unreadable") << QByteArray() << QStringLiteral("文件不存在");
+    QTest::newRow("damaged section") << QByteArray(R"({"format":"velmora-project","version":1,)"
+                                                   R"("tools":{"section":{"points":[[0,"5"]]}}})")
+                                     << QStringLiteral("断面数据已损坏");
   }
 
   void refusedFileLeavesTheWindowsAlone() {
@@ -235,6 +304,29 @@ class ProjectSessionTest : public QObject {
     DiscardChanges();
   }
 
+  // 导出计算书…: greyed out until a window has been calculated, then the project's book.
+  void exportBookNeedsACalculationAndPreviewsTheProjectsBook() {
+    auto* menu = main_->findChild<QMenu*>(QStringLiteral("文件"));
+    auto* book = main_->findChild<QAction*>(QStringLiteral("导出计算书"));
+    emit menu->aboutToShow();
+    QVERIFY(!book->isEnabled());
+    TemporaryReportFolder folder;
+    QWidget* form5 = manager_->Open("Form5");
+    Click(form5, "Command1");
+    emit menu->aboutToShow();
+    QVERIFY(book->isEnabled());
+    book->trigger();
+    auto* preview = main_->findChild<velmora::BookPreview*>();
+    QVERIFY(preview != nullptr && preview->isVisible());
+    QVERIFY(preview->PageCount() >= 3);  // cover, contents, the chapter
+    const QString pdf = dir_.filePath(QStringLiteral("工程计算书.pdf"));
+    QVERIFY(preview->SaveTo(pdf));
+    const std::string text = velmora::testing::PdfText(pdf.toStdString());
+    QVERIFY(text.find(velmora::U(Edit(form5, "Text18")->text())) != std::string::npos);
+    preview->close();
+    DiscardChanges();
+  }
+
   void informationDialogEditsEveryItem() {
     velmora::ProjectInfo info;
     info.notes = "第一行\n第二行";
@@ -248,7 +340,8 @@ class ProjectSessionTest : public QObject {
     }
     const velmora::ProjectInfo edited = dialog.Info();
     QCOMPARE(edited.name, std::string("1"));
-    QCOMPARE(edited.date, std::string("7"));
+    QCOMPARE(edited.approved_by, std::string("7"));
+    QCOMPARE(edited.date, std::string("8"));
     QCOMPARE(edited.notes, info.notes);
   }
 

@@ -8,6 +8,7 @@
 #include <QLineSeries>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QValueAxis>
 #include <QtTest>
 
 #include "../section/river_section.h"
@@ -82,6 +83,12 @@ class SectionWindowTest : public QObject {
     table_->item(8, 1)->setText(QStringLiteral("96.5"));
     QTRY_COMPARE(ground->at(8).y(), 96.5);
     QVERIFY(window_->redraws() > before);
+    // A point beyond the old extremes widens the axis.
+    auto* stations = qobject_cast<QValueAxis*>(
+        window_->findChild<QChartView*>()->chart()->axes(Qt::Horizontal).value(0));
+    table_->item(16, 0)->setText(QStringLiteral("400"));
+    QTRY_VERIFY(stations->max() >= 400);
+    table_->item(16, 0)->setText(QStringLiteral("280"));
 
     // With a level asked for, the water follows the edit too.
     Edit(window_, "Qp")->setText(QStringLiteral("800"));
