@@ -68,6 +68,22 @@ void ScourDrawing::SetSummary(const chain::ScourSummary& summary, const SectionI
   update();
 }
 
+namespace {
+
+// Five grey lines across the drawing with their elevations on the left.
+void PaintElevationScale(QPainter& p, const QRectF& area, double bottom, double top) {
+  const auto y = [&](double z) { return area.top() + (top - z) / (top - bottom) * area.height(); };
+  p.setPen(Qt::gray);
+  for (int i = 0; i <= 4; ++i) {
+    const double z = bottom + (top - bottom) * i / 4.0;
+    p.drawLine(QPointF(area.left() - 4, y(z)), QPointF(area.right(), y(z)));
+    p.drawText(QRectF(0, y(z) - 9, 62, 18), Qt::AlignRight | Qt::AlignVCenter,
+               Q(FormatPattern(Real(z), "####.##")));
+  }
+}
+
+}  // namespace
+
 void ScourDrawing::PaintOverSection(QPainter& p) {
   const std::vector<SectionPoint>& ground = section_.points;
   const double h = *summary_.water_level;
@@ -92,13 +108,7 @@ void ScourDrawing::PaintOverSection(QPainter& p) {
   };
   const auto y = [&](double z) { return area.top() + (top - z) / (top - bottom) * area.height(); };
 
-  p.setPen(Qt::gray);
-  for (int i = 0; i <= 4; ++i) {
-    const double z = bottom + (top - bottom) * i / 4.0;
-    p.drawLine(QPointF(area.left() - 4, y(z)), QPointF(area.right(), y(z)));
-    p.drawText(QRectF(0, y(z) - 9, 62, 18), Qt::AlignRight | Qt::AlignVCenter,
-               Q(FormatPattern(Real(z), "####.##")));
-  }
+  PaintElevationScale(p, area, bottom, top);
   // The ground, and the water above it up to H.
   QPainterPath earth;
   earth.moveTo(x(first), area.bottom());
@@ -218,13 +228,7 @@ void ScourDrawing::paintEvent(QPaintEvent* /*event*/) {
   const double slot = area.width() / static_cast<double>(drawn.size());
 
   // Elevation scale.
-  p.setPen(Qt::gray);
-  for (int i = 0; i <= 4; ++i) {
-    const double z = bottom + (top - bottom) * i / 4.0;
-    p.drawLine(QPointF(area.left() - 4, y(z)), QPointF(area.right(), y(z)));
-    p.drawText(QRectF(0, y(z) - 9, 62, 18), Qt::AlignRight | Qt::AlignVCenter,
-               Q(FormatPattern(Real(z), "####.##")));
-  }
+  PaintElevationScale(p, area, bottom, top);
   for (std::size_t i = 0; i < drawn.size(); ++i) {
     const chain::ScourElement& e = *drawn[i];
     const double left = area.left() + slot * static_cast<double>(i);

@@ -68,6 +68,11 @@ inline std::string WordText(const std::string& xml) {
   return text;
 }
 
+/// The text of a written book, PDF or Word by its extension.
+inline std::string BookText(const std::filesystem::path& path) {
+  return path.extension() == ".pdf" ? PdfText(path) : WordText(Unzip(path)["word/document.xml"]);
+}
+
 /// The fonts `pdffonts` lists that are not embedded, one line each; empty when all are (and at
 /// least one font is listed), else "no fonts".
 inline std::string FontsNotEmbedded(const std::filesystem::path& pdf) {
