@@ -45,6 +45,17 @@ endif()
          "set(PACKAGE_VERSION 3)\nset(PACKAGE_VERSION_COMPATIBLE TRUE)\n")
     set(simdjson_DIR ${simdjson_package} CACHE PATH "simdjson for the cross build" FORCE)
   endif()
+
+  # zlib and libzip, static, built from Debian's sources by scripts/build-windows.sh.
+  set(VELMORA_MINGW_DEPS "" CACHE PATH "zlib and libzip built for Windows")
+  if(VELMORA_MINGW_DEPS)
+    add_library(PkgConfig::LIBZIP INTERFACE IMPORTED GLOBAL)
+    set_target_properties(PkgConfig::LIBZIP PROPERTIES
+      INTERFACE_INCLUDE_DIRECTORIES ${VELMORA_MINGW_DEPS}/include
+      INTERFACE_COMPILE_DEFINITIONS ZIP_STATIC
+      INTERFACE_LINK_LIBRARIES
+        "${VELMORA_MINGW_DEPS}/lib/libzip.a;${VELMORA_MINGW_DEPS}/lib/libz.a;advapi32")
+  endif()
 endif()
 
 # The icon, drawn from the same picture as the Linux one.

@@ -84,7 +84,9 @@ fetch_source() { # package [version] -> prints the unpacked source folder
   local found
   found=$(find "$src" -maxdepth 1 -type d -name "$package-$version*" | head -n1)
   if [[ -z $found ]]; then
-    (cd "$src" && apt_private source -qq "$package" >&2)
+    # The newest source first; a mirror that lacks an update's files still has the release's.
+    (cd "$src" && { apt_private source -qq "$package" >&2 ||
+      apt_private source -qq "$package/bookworm" >&2; })
     found=$(find "$src" -maxdepth 1 -type d -name "$package-$version*" | head -n1)
   fi
   [[ -n $found ]] || {
@@ -143,13 +145,57 @@ build_qt() {
 
   if uses_charts && [[ ! -f $charts_stamp ]]; then
     local charts charts_build=$cache_root/build-qtcharts
-    charts=$(fetch_source qt6-charts)
+    # Some mirrors lack this source; the program then builds without its plots (the section
+    # window keeps its tables), and says so below.
+    if ! charts=$(fetch_source qt6-charts); then
+      echo "warning: no source of qt6-charts $qt_version: Velmora for Windows without plots" >&2
+      return
+    fi
     "$qt_prefix/bin/qt-cmake" -S "$charts" -B "$charts_build" -G Ninja \
       -DCMAKE_INSTALL_PREFIX="$qt_prefix" -DCMAKE_BUILD_TYPE=Release "${launcher_args[@]}"
     cmake --build "$charts_build" --parallel "$jobs"
     cmake --install "$charts_build"
     touch "$charts_stamp"
   fi
+}
+
+# --- 3b. zlib and libzip for the Word book ---------------------------------------------------------
+# MinGW-w64 has no packages of them: built static from Debian's sources, once, into the cache.
+deps_prefix=$cache_root/mingw-deps
+build_deps() {
+  local stamp=$deps_prefix/.velmora-deps
+  if [[ -f $stamp ]]; then
+    echo "zlib and libzip for Windows: $deps_prefix (cached)"
+    return
+  fi
+  step "zlib and libzip for Windows into $deps_prefix"
+  [[ -d $cache_root/apt/lists ]] || apt_private update -qq
+  local toolchain=$repo/cmake/mingw-w64-x86_64.cmake zlib libzip
+  zlib=$(fetch_source zlib 1.2)
+  libzip=$(fetch_source libzip 1.)
+  cmake -S "$zlib" -B "$cache_root/build-zlib" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$deps_prefix" \
+    "${launcher_args[@]}" >/dev/null
+  cmake --build "$cache_root/build-zlib" --parallel "$jobs" --target zlibstatic
+  mkdir -p "$deps_prefix/lib" "$deps_prefix/include"
+  cp "$cache_root/build-zlib/libzlibstatic.a" "$deps_prefix/lib/libz.a"
+  cp "$zlib/zlib.h" "$cache_root/build-zlib/zconf.h" "$deps_prefix/include/"
+  # Only deflate is needed; no crypto, compressors or tools.
+  cmake -S "$libzip" -B "$cache_root/build-libzip" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$deps_prefix" \
+    -DCMAKE_FIND_ROOT_PATH="$deps_prefix" -DZLIB_ROOT="$deps_prefix" \
+    -DZLIB_LIBRARY="$deps_prefix/lib/libz.a" -DZLIB_INCLUDE_DIR="$deps_prefix/include" \
+    -DBUILD_SHARED_LIBS=OFF -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF -DENABLE_ZSTD=OFF \
+    -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF -DENABLE_MBEDTLS=OFF -DENABLE_OPENSSL=OFF \
+    -DENABLE_WINDOWS_CRYPTO=OFF -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF \
+    -DBUILD_DOC=OFF "${launcher_args[@]}" >/dev/null
+  cmake --build "$cache_root/build-libzip" --parallel "$jobs"
+  cmake --install "$cache_root/build-libzip" >/dev/null
+  [[ -f $deps_prefix/lib/libzip.a ]] || {
+    echo "libzip for Windows was not built" >&2
+    exit 1
+  }
+  touch "$stamp"
 }
 
 # --- 4. Velmora for Windows, and the Linux build to compare it with ------------------------------
@@ -165,7 +211,8 @@ build_program() {
     apt_private update -qq
   simdjson=$(fetch_source simdjson "$simdjson_version")
   "$qt_prefix/bin/qt-cmake" -S "$repo" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DVELMORA_SIMDJSON_SOURCE="$simdjson" "${launcher_args[@]}" >/dev/null
+    -DVELMORA_SIMDJSON_SOURCE="$simdjson" -DVELMORA_MINGW_DEPS="$deps_prefix" \
+    "${launcher_args[@]}" >/dev/null
   cmake --build "$build_dir" --parallel "$jobs"
 
   step "Velmora for Linux in $host_dir (the reference for the comparisons)"
@@ -317,6 +364,7 @@ installer_roundtrip() {
 
 install_packages
 build_qt
+build_deps
 if [[ $qt_only -eq 1 ]]; then exit 0; fi
 
 host_dir=$repo/build/windows-host

@@ -39,6 +39,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <system_error>
+#include <vector>
 
 #include "chain/links.h"
 #include "common/file_write.h"
@@ -64,12 +65,15 @@ QString next_box_file;  // where the next box is saved before it is closed
 
 // The report's warning for each reason the system may give, as WriteReportFile shows it.
 void WriteFailures(const QDir& out) {
-  const std::pair<int, const char*> reasons[] = {
-      {ENOSPC, "no-space"},   {EDQUOT, "quota"},        {EACCES, "no-permission"},
-      {EROFS, "read-only"},   {ENOTDIR, "file-blocks"}, {EISDIR, "folder-blocks"},
-      {ENAMETOOLONG, "long"}, {ENOENT, "no-folder"},    {EFBIG, "too-large"},
-      {EIO, "device"},        {EBUSY, "other"},
+  std::vector<std::pair<int, const char*>> reasons = {
+      {ENOSPC, "no-space"},     {EACCES, "no-permission"}, {EROFS, "read-only"},
+      {ENOTDIR, "file-blocks"}, {EISDIR, "folder-blocks"}, {ENAMETOOLONG, "long"},
+      {ENOENT, "no-folder"},    {EFBIG, "too-large"},      {EIO, "device"},
+      {EBUSY, "other"},
   };
+#ifdef EDQUOT  // not on Windows
+  reasons.insert(reasons.begin() + 1, {EDQUOT, "quota"});
+#endif
   // Where the report goes for this user, not the tool's own folder.
   QString no_home;
   const QString path = QDir(QDir(velmora::DocumentsFolder(&no_home))

@@ -30,7 +30,10 @@ int WriteBookFile(const book::Document& document, const std::string& path, std::
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
       if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(text));
     });
+#ifndef _WIN32
+    // Windows' own platform needs no display; elsewhere there may be none.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     static int argc = 1;
     static char name[] = "velmora-calc";
     static char* argv[] = {name, nullptr};

@@ -4,9 +4,9 @@
 #include <zip.h>
 
 #include <QBuffer>
+#include <QDateTime>
 #include <QPdfWriter>
 #include <cmath>
-#include <ctime>
 #include <memory>
 #include <variant>
 
@@ -429,14 +429,8 @@ std::string FooterXml() {
          "</w:ftr>";
 }
 
-std::string Now() {
-  const std::time_t now = std::time(nullptr);
-  std::tm utc{};
-  gmtime_r(&now, &utc);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
-  return text;
-}
+// Qt's clock, not gmtime_r, which Windows lacks.
+std::string Now() { return QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString(); }
 
 std::string CoreXml(const book::Document& document) {
   const std::string now = Now();

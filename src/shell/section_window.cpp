@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/section_window.h"
 
-#include <QAreaSeries>
-#include <QChart>
-#include <QChartView>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -14,18 +11,23 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLegend>
-#include <QLegendMarker>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QSplitter>
 #include <QStringDecoder>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#if VELMORA_HAS_CHARTS
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QScatterSeries>
 #include <QValueAxis>
+#endif
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -77,6 +79,7 @@ QPushButton* PushButton(const char* control, const char* caption) {
   return button;
 }
 
+#if VELMORA_HAS_CHARTS
 QValueAxis* Axis(const char* title) {
   auto* axis = new QValueAxis;
   axis->setTitleText(Q(title));
@@ -91,6 +94,18 @@ QLineSeries* Series(QChart* chart, const char* name, const QPen& pen) {
   chart->addSeries(series);
   return series;
 }
+#else
+// A build without Qt Charts keeps the tables and the results; the plot's place says why it is
+// empty.
+QWidget* NoPlot(const char* name) {
+  auto* label =
+      new QLabel(Q("此版本未包含图表组件（Qt Charts），不能绘图；表格和计算结果不受影响。"));
+  label->setObjectName(Q(name));
+  label->setAlignment(Qt::AlignCenter);
+  label->setWordWrap(true);
+  return label;
+}
+#endif
 
 SectionWindow::Texts TextsOf(const SectionInput& input) {
   SectionWindow::Texts texts;
@@ -213,6 +228,9 @@ QWidget* SectionWindow::BuildInputs() {
 }
 
 QWidget* SectionWindow::BuildSectionChart() {
+#if !VELMORA_HAS_CHARTS
+  return NoPlot("SectionChart");
+#else
   chart_ = new QChart;
   chart_->setTitle(Q("实测断面"));
   chart_->legend()->setAlignment(Qt::AlignBottom);
@@ -248,6 +266,7 @@ QWidget* SectionWindow::BuildSectionChart() {
   view->setObjectName(QStringLiteral("SectionChart"));
   view->setRenderHint(QPainter::Antialiasing);
   return view;
+#endif
 }
 
 QWidget* SectionWindow::BuildRating() {
@@ -262,6 +281,9 @@ QWidget* SectionWindow::BuildRating() {
   rating_table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   splitter->addWidget(rating_table_);
 
+#if !VELMORA_HAS_CHARTS
+  splitter->addWidget(NoPlot("RatingChart"));
+#else
   auto* chart = new QChart;
   chart->setTitle(Q("水位–流量关系曲线"));
   chart->legend()->setAlignment(Qt::AlignBottom);
@@ -286,6 +308,7 @@ QWidget* SectionWindow::BuildRating() {
   view->setObjectName(QStringLiteral("RatingChart"));
   view->setRenderHint(QPainter::Antialiasing);
   splitter->addWidget(view);
+#endif
   splitter->setSizes({260, 400});
   return splitter;
 }
@@ -537,12 +560,15 @@ void SectionWindow::Redraw() {
     z_min = std::min(z_min, p.elevation);
     z_max = std::max(z_max, p.elevation);
   }
+#if VELMORA_HAS_CHARTS
   ground_->replace(ground);
+#endif
   if (ground.isEmpty()) {
     x_min = z_min = 0;
     x_max = z_max = 1;
   }
   const double margin = std::max(0.1, 0.08 * (z_max - z_min));
+#if VELMORA_HAS_CHARTS
   for (int i = 0; i < 2; ++i) {
     split_lines_[i]->clear();
     if (input.splits) {
@@ -550,10 +576,10 @@ void SectionWindow::Redraw() {
       split_lines_[i]->append(QList<QPointF>{{x, z_min - margin}, {x, z_max + margin / 2}});
     }
   }
-
   wet_top_->clear();
   wet_bottom_->clear();
   surface_->clear();
+#endif
   std::optional<SectionFlow> flow;
   if (show_water_ || show_rating_) {
     try {
@@ -604,9 +630,11 @@ void SectionWindow::Redraw() {
           bottom.append(point);
         }
       }
+#if VELMORA_HAS_CHARTS
       wet_bottom_->replace(bottom);
       wet_top_->replace(QList<QPointF>{{x_min, h}, {x_max, h}});
       surface_->replace(QList<QPointF>{{wet_from, h}, {wet_to, h}});
+#endif
       ShowResult(*at);
     }
   }
@@ -615,10 +643,12 @@ void SectionWindow::Redraw() {
   const std::array<double, 4> extent{x_min, x_max, z_min - margin, z_max + margin};
   if (extent != plotted_extent_) {
     plotted_extent_ = extent;
+#if VELMORA_HAS_CHARTS
     station_axis_->setRange(x_min, x_max);
     station_axis_->applyNiceNumbers();
     elevation_axis_->setRange(z_min - margin, z_max + margin);
     elevation_axis_->applyNiceNumbers();
+#endif
   }
 }
 
@@ -680,6 +710,7 @@ void SectionWindow::FillRating(const SectionFlow& flow) {
     }
     curve.append({at.q, at.level});
   }
+#if VELMORA_HAS_CHARTS
   rating_curve_->replace(curve);
   design_point_->clear();
   if (show_water_) {
@@ -691,6 +722,7 @@ void SectionWindow::FillRating(const SectionFlow& flow) {
   discharge_axis_->applyNiceNumbers();
   level_axis_->setRange(rows.front().level, rows.back().level);
   level_axis_->applyNiceNumbers();
+#endif
 }
 
 void SectionWindow::HandOver() {
