@@ -47,10 +47,9 @@ int RunProjectMode(const std::vector<std::string>& args, std::ostream& out, std:
   for (const std::string& part : read.skipped) {
     err << "velmora-calc: " << file << ": skipped " << part << '\n';
   }
-  // The book recalculates its own copy of the project as read.
-  std::optional<book::Document> document;
-  if (!book.empty()) document = render::ProjectBook(*read.project);
   const std::vector<ProjectPress> presses = RecalculateProject(*read.project);
+  std::optional<book::Document> document;
+  if (!book.empty()) document = render::ProjectBook(*read.project, presses);
   // The book first: a book that cannot be written prints nothing, as for a press's book.
   if (!book.empty()) {
     if (!document) {

@@ -131,6 +131,11 @@ book::Document ScourSummaryChapter(const chain::ScourSummary& summary) {
 std::optional<book::Document> ProjectBook(const Project& project) {
   Project recalculated = project;
   const std::vector<ProjectPress> presses = RecalculateProject(recalculated);
+  return ProjectBook(recalculated, presses);
+}
+
+std::optional<book::Document> ProjectBook(const Project& recalculated,
+                                          const std::vector<ProjectPress>& presses) {
   if (presses.empty()) return std::nullopt;
   const std::vector<chain::Flag> flags = chain::ProjectFlags(recalculated);
   std::vector<book::Document> chapters;
@@ -146,7 +151,7 @@ std::optional<book::Document> ProjectBook(const Project& project) {
   const chain::ScourSummary summary = chain::SummarizeScour(recalculated);
   if (!summary.elements.empty()) chapters.push_back(ScourSummaryChapter(summary));
 
-  const velmora::ProjectInfo& given = project.info;
+  const velmora::ProjectInfo& given = recalculated.info;
   const ProjectInfo info{
       .project_name = given.name,
       .bridge_name = given.bridge,

@@ -10,6 +10,7 @@
 #include "book/document.h"
 #include "chain/scour_summary.h"
 #include "project/project.h"
+#include "project/recalculate.h"
 
 namespace velmora::render {
 
@@ -38,6 +39,10 @@ book::Document AssembleProjectBook(const ProjectInfo& info,
 /// chapter when piers or abutments were calculated. An empty date is today's. Nullopt when no
 /// window of the project has been calculated.
 std::optional<book::Document> ProjectBook(const Project& project);
+/// The same from a project already recalculated in place and the presses that did it, for a
+/// caller that needs the recalculation itself too.
+std::optional<book::Document> ProjectBook(const Project& recalculated,
+                                          const std::vector<ProjectPress>& presses);
 
 /// The closing chapter: the scour summary's rows as the 冲刷汇总 window shows them.
 book::Document ScourSummaryChapter(const chain::ScourSummary& summary);
