@@ -217,6 +217,8 @@ QWidget* SectionWindow::BuildInputs() {
   result_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   result_->setMinimumHeight(90);
   result_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+  // A wider font (Windows' own) must wrap a line rather than cut it.
+  result_->setWordWrap(true);
   column->addWidget(result_);
   status_ = new QLabel;
   status_->setObjectName(QStringLiteral("Status"));
@@ -655,8 +657,8 @@ void SectionWindow::Redraw() {
 void SectionWindow::ShowResult(const SectionFlowAt& at) {
   const auto part = [](const char* name, const PartFlow& f) {
     const PartGeometry& g = f.geometry;
-    return Q("%1：A = %2 m²，χ = %3 m，B = %4 m，hmax = %5 m，<br>"
-             "Q = %6 m³/s，V = %7 m/s<br>")
+    return Q("%1：A = %2 m²，χ = %3 m，B = %4 m，<br>"
+             "hmax = %5 m，Q = %6 m³/s，V = %7 m/s<br>")
         .arg(Q(name), Fixed(g.area), Fixed(g.perimeter), Fixed(g.width), Fixed(g.max_depth),
              Fixed(f.q), Fixed(f.v));
   };
