@@ -52,7 +52,10 @@ class Presser {
     selected_option_ = {};
     bool trial_succeeded = false;
     for (const auto& [control, text] : inputs) {
-      if (control == "TrialSucceeded") {
+      // Control names are unique in a window: fields, the common case, are looked for first.
+      if (const std::size_t at = FieldPosition(window, control); at < slot.texts.size()) {
+        slot.texts[at].assign(text);
+      } else if (control == "TrialSucceeded") {
         trial_succeeded = IsOn(text);
       } else if (const Option* option = FindOption(window, control)) {
         if (IsOn(text)) {
@@ -60,8 +63,6 @@ class Presser {
         } else if (selected_option_ == control) {
           selected_option_ = {};
         }
-      } else if (const std::size_t at = FieldPosition(window, control); at < slot.texts.size()) {
-        slot.texts[at].assign(text);
       } else {
         error.assign("unknown control of ").append(window.form).append(": ").append(control);
         return false;

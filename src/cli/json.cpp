@@ -3,6 +3,10 @@
 
 #include <simdjson.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <array>
 #include <cassert>
 #include <cstdint>
@@ -111,27 +115,71 @@ bool EightPlain(const unsigned char* p) {
 // Plain ASCII and well-formed three-byte sequences (most Chinese text): nothing to escape or
 // replace.
 bool IsPlain(std::string_view text) {
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  const auto* const end = p + text.size();
-  while (p < end) {
-    while (end - p >= 8 && EightPlain(p)) p += 8;
-    if (p == end) break;
-    if (end - p < 8) {
-      // The short tail at once, blanks after it.
-      unsigned char tail[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-      std::memcpy(tail, p, static_cast<std::size_t>(end - p));
-      if (EightPlain(tail)) break;
-    }
-    if (kPlain[*p]) {
-      ++p;
-    } else if (*p >= 0xE1 && *p <= 0xEF && *p != 0xED && end - p >= 3 && (p[1] & 0xC0) == 0x80 &&
-               (p[2] & 0xC0) == 0x80) {
-      p += 3;
-    } else {
-      return false;
-    }
+  const char* p = text.data();
+  const std::size_t n = text.size();
+  std::uint64_t found = 0;  // high bits mark a byte that needs an escape
+  std::uint64_t any = 0;    // high bits mark a byte at or above 0x80
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  // Sixteen bytes at a time; the last, partial block is taken as the final 16 bytes of the text.
+  if (n >= 16) {
+    const __m128i space = _mm_set1_epi8(0x20);
+    const __m128i quote = _mm_set1_epi8('"');
+    const __m128i backslash = _mm_set1_epi8('\\');
+    __m128i bad = _mm_setzero_si128();
+    __m128i high = _mm_setzero_si128();
+    const auto take = [&](const char* at) {
+      const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+      high = _mm_or_si128(high, v);
+      // Signed, the bytes from 0x80 up are negative: below 0x20 but not control characters.
+      const __m128i control = _mm_andnot_si128(_mm_cmplt_epi8(v, _mm_setzero_si128()),
+                                               _mm_cmplt_epi8(v, space));
+      bad = _mm_or_si128(bad, _mm_or_si128(control, _mm_or_si128(_mm_cmpeq_epi8(v, quote),
+                                                                 _mm_cmpeq_epi8(v, backslash))));
+    };
+    for (; i + 16 <= n; i += 16) take(p + i);
+    if (i < n) take(p + n - 16);
+    if (_mm_movemask_epi8(bad) != 0) return false;
+    return _mm_movemask_epi8(high) == 0 || simdjson::validate_utf8(p, n);
   }
-  return true;
+#endif
+  // Eight bytes at a time: a byte below 0x20, a quote or a backslash makes the text need escapes;
+  // any byte at or above 0x80 makes it need the UTF-8 check. (The borrow of a subtraction may
+  // mark a byte above a real find, never a word without one.)
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+  const auto take = [&](std::uint64_t v) {
+    const std::uint64_t quote = v ^ (kOnes * '"');
+    const std::uint64_t backslash = v ^ (kOnes * '\\');
+    found |= ((v - kOnes * 0x20) & ~v) | ((quote - kOnes) & ~quote) |
+             ((backslash - kOnes) & ~backslash);
+    any |= v;
+  };
+  const auto load8 = [](const char* at) {
+    std::uint64_t v = 0;
+    std::memcpy(&v, at, 8);
+    return v;
+  };
+  const auto load4 = [](const char* at) {
+    std::uint32_t v = 0;
+    std::memcpy(&v, at, 4);
+    return std::uint64_t{v};
+  };
+  // The words cover every byte, some twice; a short text's are put together in registers (bytes
+  // stored to memory and read back as a word would stall the load).
+  if (n >= 8) {
+    for (; i + 8 <= n; i += 8) take(load8(p + i));
+    if (i < n) take(load8(p + n - 8));
+  } else if (n >= 4) {
+    take(load4(p) | load4(p + n - 4) << 32U);
+  } else if (n > 0) {
+    const auto byte = [&](std::size_t at) {
+      return std::uint64_t{static_cast<unsigned char>(p[at])};
+    };
+    take((kOnes * byte(0) & ~std::uint64_t{0xFFFF00}) | byte(n / 2) << 8U | byte(n - 1) << 16U);
+  }
+  if ((found & kHighs) != 0) return false;
+  return (any & kHighs) == 0 || simdjson::validate_utf8(p, n);
 }
 
 void AppendQuoted(std::string& out, std::string_view text) {

@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/press_json.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 #include "cli/json.h"
+#include "common/registry.h"
 
 namespace velmora {
 
@@ -39,9 +44,29 @@ class LineWriter {
   LineWriter& operator=(const LineWriter&) = delete;
 
   void Raw(std::string_view text) {
-    // An empty view may hold no pointer at all, which memcpy must not be given.
-    if (!text.empty()) std::memcpy(p_, text.data(), text.size());
-    p_ += text.size();
+    const char* from = text.data();
+    const std::size_t n = text.size();
+    // Most pieces are a few bytes: copied in two overlapping words rather than by a call.
+    if (n >= 8 && n <= 16) {
+      std::uint64_t a = 0;
+      std::uint64_t b = 0;
+      std::memcpy(&a, from, 8);
+      std::memcpy(&b, from + n - 8, 8);
+      std::memcpy(p_, &a, 8);
+      std::memcpy(p_ + n - 8, &b, 8);
+    } else if (n >= 4 && n < 8) {
+      std::uint32_t a = 0;
+      std::uint32_t b = 0;
+      std::memcpy(&a, from, 4);
+      std::memcpy(&b, from + n - 4, 4);
+      std::memcpy(p_, &a, 4);
+      std::memcpy(p_ + n - 4, &b, 4);
+    } else if (n < 4) {
+      for (std::size_t i = 0; i < n; ++i) p_[i] = from[i];
+    } else {
+      std::memcpy(p_, from, n);
+    }
+    p_ += n;
   }
   void Char(char c) { *p_++ = c; }
   void Quoted(std::string_view text) {
@@ -61,6 +86,61 @@ class LineWriter {
   char* p_;
   std::string scratch_;
 };
+
+// A window's fixed pieces of the line, quoted once: `{"form":"Form31","button":` and each field's
+// `"Text1":` (after the first with its comma). Control names never change, so checking them for
+// escapes on every press would be wasted.
+struct WindowPieces {
+  std::vector<const Field*> fields;
+  std::string head;
+  std::vector<std::string> keys;
+};
+
+const WindowPieces* PiecesOf(const Window& window) {
+  static const std::unordered_map<const Window*, WindowPieces> all = [] {
+    std::unordered_map<const Window*, WindowPieces> out;
+    for (const Window* w : AllWindows()) {
+      WindowPieces& pieces = out[w];
+      pieces.fields = Fields(*w);
+      pieces.head = "{\"form\":";
+      json::AppendQuoted(pieces.head, w->form);
+      pieces.head += ",\"button\":";
+      for (const Field* field : pieces.fields) {
+        std::string key = pieces.keys.empty() ? "" : ",";
+        json::AppendQuoted(key, field->control);
+        key += ':';
+        pieces.keys.push_back(std::move(key));
+      }
+    }
+    return out;
+  }();
+  const auto it = all.find(&window);
+  return it == all.end() ? nullptr : &it->second;
+}
+
+// The fault object of each kind with its usual text, quoted once: a press that faults would
+// otherwise check the same long Chinese text for escapes every time.
+struct KnownFault {
+  std::string text;  // FaultDescription
+  std::string json;
+};
+const KnownFault& Known(FaultKind kind) {
+  static const std::array<KnownFault, 3> known = [] {
+    std::array<KnownFault, 3> out;
+    for (const FaultKind k :
+         {FaultKind::kDivisionByZero, FaultKind::kInvalidArgument, FaultKind::kOverflow}) {
+      KnownFault& f = out.at(static_cast<std::size_t>(k));
+      f.text = FaultDescription(k);
+      f.json = "{\"kind\":";
+      json::AppendQuoted(f.json, FaultKindName(k));
+      f.json += ",\"text\":";
+      json::AppendQuoted(f.json, f.text);
+      f.json += '}';
+    }
+    return out;
+  }();
+  return known.at(static_cast<std::size_t>(kind));
+}
 
 }  // namespace
 
@@ -88,16 +168,30 @@ void AppendPressResultJson(std::string& out, const Window& window, std::string_v
     }
   }
 
+  // The pieces serve only the window's own fields in their own order, as the callers pass them.
+  const WindowPieces* pieces = PiecesOf(window);
+  if (pieces != nullptr && !std::equal(fields.begin(), fields.end(), pieces->fields.begin(),
+                                       pieces->fields.end())) {
+    pieces = nullptr;
+  }
   W w(out, room);
-  w.Raw("{\"form\":");
-  w.Quoted(window.form);
-  w.Raw(",\"button\":");
+  if (pieces != nullptr) {
+    w.Raw(pieces->head);
+  } else {
+    w.Raw("{\"form\":");
+    w.Quoted(window.form);
+    w.Raw(",\"button\":");
+  }
   w.Quoted(button);
   w.Raw(",\"fields\":{");
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (i > 0) w.Char(',');
-    w.Quoted(fields[i]->control);
-    w.Char(':');
+    if (pieces != nullptr) {
+      w.Raw(pieces->keys[i]);
+    } else {
+      if (i > 0) w.Char(',');
+      w.Quoted(fields[i]->control);
+      w.Char(':');
+    }
     w.Quoted(texts_after[i]);
   }
   w.Raw("},\"messages\":[");
@@ -114,11 +208,15 @@ void AppendPressResultJson(std::string& out, const Window& window, std::string_v
   }
   w.Raw("],\"fault\":");
   if (const effect::Fault* fault = FaultOf(effects)) {
-    w.Raw("{\"kind\":");
-    w.Quoted(FaultKindName(fault->kind));
-    w.Raw(",\"text\":");
-    w.Quoted(fault->text);
-    w.Char('}');
+    if (const KnownFault& known = Known(fault->kind); fault->text == known.text) {
+      w.Raw(known.json);
+    } else {
+      w.Raw("{\"kind\":");
+      w.Quoted(FaultKindName(fault->kind));
+      w.Raw(",\"text\":");
+      w.Quoted(fault->text);
+      w.Char('}');
+    }
   } else {
     w.Raw("null");
   }

@@ -75,6 +75,11 @@ class FaultTrap {
   detail::TrapState saved_;
 };
 
+/// True once the armed trap on this thread has recorded a fault. The press has then ended and
+/// nothing after the fault is kept, so a computation may stop where it stands instead of
+/// comparing a dead value, which would throw (and unwinding costs far more than the press).
+inline bool Faulted() { return detail::trap_state.faulted; }
+
 /// A finite double. Arithmetic on it is checked; the raw value is `value()`.
 class Real {
  public:

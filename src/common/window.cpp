@@ -2,11 +2,12 @@
 #include "common/window.h"
 
 #include <algorithm>
-#include <unordered_map>
-
 #include <cctype>
 #include <cstdint>
+#include <cstring>
+#include <unordered_map>
 #include <utility>
+
 #include "common/registry.h"
 
 namespace velmora {
@@ -30,31 +31,100 @@ const T* Named(const std::vector<const T*>& items, std::string_view control) {
   return it == items.end() ? nullptr : *it;
 }
 
-// Control names are short: FNV-1a hashes them in a few instructions.
-struct NameHash {
-  std::size_t operator()(std::string_view name) const {
-    std::uint64_t h = 14695981039346656037ULL;
-    for (const char c : name) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
-    return static_cast<std::size_t>(h);
+// A short name as two words that together hold every byte of it (overlapping where the name is
+// shorter than 16 bytes): with the length, they tell two names of up to 16 bytes apart exactly.
+struct NameWords {
+  std::uint64_t first = 0;
+  std::uint64_t last = 0;
+  explicit NameWords(std::string_view name) {
+    const char* p = name.data();
+    const std::size_t n = name.size();
+    if (n >= 8) {
+      std::memcpy(&first, p, 8);
+      std::memcpy(&last, p + n - 8, 8);
+    } else if (n >= 4) {
+      std::uint32_t a = 0;
+      std::uint32_t b = 0;
+      std::memcpy(&a, p, 4);
+      std::memcpy(&b, p + n - 4, 4);
+      first = a;
+      last = b;
+    } else if (n > 0) {
+      first = static_cast<unsigned char>(p[0]) | static_cast<unsigned char>(p[n / 2]) << 8U |
+              static_cast<unsigned>(static_cast<unsigned char>(p[n - 1])) << 16U;
+    }
+  }
+  bool operator==(const NameWords&) const = default;
+  std::size_t Hash(std::size_t n) const {
+    const std::uint64_t h = (first * 0x9E3779B97F4A7C15ULL) ^ (last * 0xC2B2AE3D27D4EB4FULL) ^ n;
+    return static_cast<std::size_t>(h ^ (h >> 29U));
   }
 };
-template <typename T>
-using ByNameMap = std::unordered_map<std::string_view, T, NameHash>;
 
-// The controls of one window by name. Only the registry's windows are indexed: they live for the
-// whole run, so their addresses stay valid keys; any other window is searched as it stands.
-struct ControlIndex {
-  ByNameMap<const Field*> fields;
-  ByNameMap<const Button*> buttons;
-  ByNameMap<const Option*> options;
-  ByNameMap<std::size_t> positions;  // in Fields(window)
+// The controls of one window by name, in an open-addressed table: a press looks names up
+// dozens of times, and a node-based map's division, pointer chasing and byte-wise hash cost
+// more than the rest of the press's bookkeeping.
+template <typename T>
+class NameTable {
+ public:
+  // The first entry of a name wins, as a search in description order would find it.
+  void Add(std::string_view name, T value) {
+    for (const Entry& e : entries_)
+      if (e.name == name) return;
+    entries_.push_back({name, NameWords(name), value});
+  }
+  // Lays the entries out for lookup; call once, after the last Add.
+  void Seal() {
+    std::size_t size = 8;
+    while (size < 2 * entries_.size()) size *= 2;
+    slots_.assign(size, kEmpty);
+    mask_ = size - 1;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+      const Entry& e = entries_[i];
+      std::size_t at = e.words.Hash(e.name.size()) & mask_;
+      while (slots_[at] != kEmpty) at = (at + 1) & mask_;
+      slots_[at] = static_cast<std::uint32_t>(i);
+    }
+  }
+  const T* Find(std::string_view name) const {
+    const NameWords words(name);
+    for (std::size_t at = words.Hash(name.size()) & mask_;; at = (at + 1) & mask_) {
+      const std::uint32_t i = slots_[at];
+      if (i == kEmpty) return nullptr;
+      const Entry& e = entries_[i];
+      if (e.words == words && e.name.size() == name.size() &&
+          (name.size() <= 16 || e.name == name)) {
+        return &e.value;
+      }
+    }
+  }
+
+ private:
+  static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
+  struct Entry {
+    std::string_view name;
+    NameWords words;
+    T value;
+  };
+  std::vector<Entry> entries_;
+  std::vector<std::uint32_t> slots_ = std::vector<std::uint32_t>(1, kEmpty);
+  std::size_t mask_ = 0;
 };
 
-// The first control of a name wins, as a search in description order would find it.
+// Only the registry's windows are indexed: they live for the whole run, so their addresses stay
+// valid keys; any other window is searched as it stands.
+struct ControlIndex {
+  NameTable<const Field*> fields;
+  NameTable<const Button*> buttons;
+  NameTable<const Option*> options;
+  NameTable<std::size_t> positions;  // in Fields(window)
+};
+
 template <typename T>
-ByNameMap<const T*> ByName(const std::vector<const T*>& items) {
-  ByNameMap<const T*> out;
-  for (const T* item : items) out.emplace(item->control, item);
+NameTable<const T*> ByName(const std::vector<const T*>& items) {
+  NameTable<const T*> out;
+  for (const T* item : items) out.Add(item->control, item);
+  out.Seal();
   return out;
 }
 
@@ -65,8 +135,8 @@ const ControlIndex* IndexOf(const Window& window) {
       const std::vector<const Field*> fields = ItemsOf<Field>(*w);
       ControlIndex index{
           ByName(fields), ByName(ItemsOf<Button>(*w)), ByName(ItemsOf<Option>(*w)), {}};
-      for (std::size_t i = 0; i < fields.size(); ++i)
-        index.positions.emplace(fields[i]->control, i);
+      for (std::size_t i = 0; i < fields.size(); ++i) index.positions.Add(fields[i]->control, i);
+      index.positions.Seal();
       out.emplace(w, std::move(index));
     }
     return out;
@@ -82,9 +152,9 @@ const ControlIndex* IndexOf(const Window& window) {
 }
 
 template <typename T>
-const T* Indexed(const ByNameMap<const T*>& index, std::string_view control) {
-  const auto it = index.find(control);
-  return it == index.end() ? nullptr : it->second;
+const T* Indexed(const NameTable<const T*>& index, std::string_view control) {
+  const T* const* found = index.Find(control);
+  return found == nullptr ? nullptr : *found;
 }
 
 bool CutSuffix(std::string_view& text, std::string_view suffix) {
@@ -162,8 +232,8 @@ const Field* FindField(const Window& window, std::string_view control) {
 }
 std::size_t FieldPosition(const Window& window, std::string_view control) {
   if (const ControlIndex* index = IndexOf(window)) {
-    const auto it = index->positions.find(control);
-    return it == index->positions.end() ? std::string_view::npos : it->second;
+    const std::size_t* at = index->positions.Find(control);
+    return at == nullptr ? std::string_view::npos : *at;
   }
   const std::vector<const Field*> fields = Fields(window);
   for (std::size_t i = 0; i < fields.size(); ++i) {

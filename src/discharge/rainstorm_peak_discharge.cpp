@@ -27,6 +27,7 @@ void RainstormPeakDischarge(const RainstormInputs& in, RainstormResult& r) {
   r.q1 = (in.psi * r.net_rain) * Pow(in.f, in.lambda2);
   r.rain = Pow(in.sp, in.beta);
   r.q2 = ToSingle((in.c * r.rain) * Pow(in.f, in.lambda3));
+  if (Faulted()) return;
   r.design = ToSingle(std::max({r.qr, r.q1, Real(r.q2)}));
 }
 
@@ -80,6 +81,7 @@ void Compute(Press& press) {
   press.SetResult("Text16", r.qr, "#####.###");
   press.SetResult("Text17", r.q1, "#####.###");
   press.SetResult("Text18", r.q2, "#####.###");
+  if (Faulted()) return;
   press.SetOther("Form2", "Text13", FormatPattern(r.design, "#####.###"));
 }
 

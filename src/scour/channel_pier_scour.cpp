@@ -36,6 +36,7 @@ void ChannelPierScour(const ChannelPierScourInput& in, ChannelPierScourResult& r
   r.n2 = ToSingle(Pow(r.bed2.v0 / r.v2, r.bed2.exponent));
   r.k2 = in.k_xi * r.bed2.k_eta2 * Pow(in.b1, 0.6) * Pow(r.hp2, 0.15);
   r.r2 = (r.v2 - r.bed2.v0_prime) / r.bed2.v0;
+  if (Faulted()) return;
   r.v2_at_most_v0 = r.v2 <= r.bed2.v0;
   r.hb2_formula = r.v2_at_most_v0 ? r.k2 * r.r2 : Pow(r.r2, r.n2) * r.k2;
   r.hb2 = r.hb2_formula < 0.0 ? Real(0.0) : r.hb2_formula;

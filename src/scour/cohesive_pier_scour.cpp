@@ -26,6 +26,7 @@ CohesiveLocalScour CohesiveLocalScourAt(Real hp, Single b1, Real k_xi, Real il_l
 void CohesiveLocalScourAt(Real hp, Single b1, Real k_xi, Real il_local, Single v,
                           CohesiveLocalScour& l) {
   l.depth_ratio = hp / b1;
+  if (Faulted()) return;
   l.deep = l.depth_ratio >= 2.5;
   if (l.deep) {
     l.hb = 0.83 * k_xi * Pow(b1, 0.6) * Pow(il_local, 1.25) * v;

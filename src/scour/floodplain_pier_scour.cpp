@@ -39,6 +39,7 @@ void FloodplainPierScour(Real hp, Real htm, Real vh1, Real d, Real k_xi, Single 
   r.n2 = Pow(r.bed652.v0 / r.v, r.bed652.exponent);
   r.k2 = k_xi * r.bed652.k_eta2 * Pow(b1, 0.6) * Pow(hp, 0.15);
   r.r2 = ToSingle((r.v - r.bed652.v0_prime) / r.bed652.v0);
+  if (Faulted()) return;
   r.v_at_most_v0_652 = r.v <= r.bed652.v0;
   r.hb2_formula = r.v_at_most_v0_652 ? r.k2 * r.r2 : r.k2 * Pow(r.r2, r.n2);
   r.hb2 = r.hb2_formula < 0.0 ? Real(0.0) : r.hb2_formula;

@@ -26,6 +26,7 @@ void NoncohesiveAbutmentScour(const NoncohesiveAbutmentInput& in, RiverKind rive
   r.vc =
       Pow(in.depth / in.d, 0.14) * Pow(29.0 * in.d + c * (10.0 + in.depth) / Pow(in.d, 0.72), 0.5);
   r.v0_prime = 4.07 * Pow(in.d / in.ld, 0.34) * r.vc;
+  if (Faulted()) return;
   r.v_at_most_vc = in.v <= r.vc;
   if (r.v_at_most_vc) {
     r.n = 1.0;

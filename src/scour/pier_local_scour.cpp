@@ -16,6 +16,7 @@ void Formula651(Real d, Real b1, Real k_xi, Real hp, Real v, PierScour651& f) {
   f.n1_exponent = 0.25 * Pow(d, 0.19);
   f.n1 = Pow(f.v0 / v, f.n1_exponent);
   f.k1 = k_xi * f.k_eta1 * Pow(b1, 0.6);
+  if (Faulted()) return;
   f.v_at_most_v0 = v <= f.v0;
   if (f.v_at_most_v0) {
     f.hb1_formula = f.k1 * (v - f.v0_prime);

@@ -49,6 +49,7 @@ void DesignWaterLevelEstimate(const WaterLevelInputs& in, std::optional<SectionT
   }
   r.q = q;
   r.d = ToSingle(100.0 * (in.qp - r.q) / in.qp);
+  if (Faulted()) return;
   // The band is closed: a D of exactly ±5 (as a single) is accepted.
   if (r.d > 5.0) {
     r.verdict = TrialVerdict::kDepthTooSmall;
