@@ -21,6 +21,7 @@
 #include "cli/json.h"
 #include "cli/press_json.h"
 #include "cli/runner.h"
+#include "common/name_table.h"
 #include "common/press.h"
 #include "common/registry.h"
 
@@ -45,16 +46,16 @@ class Presser {
     }
     Slot& slot = SlotFor(window);
     current_ = &slot;
-    for (std::size_t i = 0; i < slot.texts.size(); ++i) {
-      // Most presses leave most texts as they were: copy only what changed.
-      if (slot.texts[i] != slot.defaults[i]) slot.texts[i].assign(slot.defaults[i]);
-    }
+    // Back to the defaults: only the texts the last press on the window set can differ.
+    for (const std::size_t at : slot.changed) slot.texts[at].assign(slot.defaults[at]);
+    slot.changed.clear();
     selected_option_ = {};
     bool trial_succeeded = false;
     for (const auto& [control, text] : inputs) {
       // Control names are unique in a window: fields, the common case, are looked for first.
-      if (const std::size_t at = FieldPosition(window, control); at < slot.texts.size()) {
+      if (const std::size_t at = slot.Position(window, control); at < slot.texts.size()) {
         slot.texts[at].assign(text);
+        slot.changed.push_back(at);
       } else if (control == "TrialSucceeded") {
         trial_succeeded = IsOn(text);
       } else if (const Option* option = FindOption(window, control)) {
@@ -68,13 +69,14 @@ class Presser {
         return false;
       }
     }
-    effects_ = PressButton(window, button,
-                           FlatState{slot.fields, slot.texts, selected_option_, trial_succeeded});
+    PressButton(window, button,
+                FlatState{slot.fields, slot.texts, selected_option_, trial_succeeded}, effects_);
     // The effects on the window's own fields, as ApplyEffects has them, in place.
     for (const Effect& e : effects_) {
       if (const auto* set = std::get_if<effect::SetField>(&e)) {
-        if (const std::size_t at = FieldPosition(window, set->control); at < slot.texts.size()) {
+        if (const std::size_t at = slot.Position(window, set->control); at < slot.texts.size()) {
           slot.texts[at].assign(set->text);
+          slot.changed.push_back(at);
         }
       }
     }
@@ -91,6 +93,13 @@ class Presser {
     std::vector<const Field*> fields;
     std::vector<std::string> defaults;  // per field
     std::vector<std::string> texts;     // per field
+    std::vector<std::size_t> changed;   // where texts may differ from the defaults
+    const NameTable<std::size_t>* positions = nullptr;
+    std::size_t Position(const Window& window, std::string_view control) const {
+      if (positions == nullptr) return FieldPosition(window, control);
+      const std::size_t* at = positions->Find(control);
+      return at == nullptr ? std::string_view::npos : *at;
+    }
   };
 
   Slot& SlotFor(const Window& window) {
@@ -99,6 +108,7 @@ class Presser {
     if (slot == nullptr) {
       slot = std::make_unique<Slot>();
       slot->fields = Fields(window);
+      slot->positions = FieldPositions(window);
       const FormState state = DefaultState(window);
       for (const Field* field : slot->fields) {
         slot->defaults.push_back(state.fields.find(field->control)->second);

@@ -27,17 +27,15 @@ std::string PressResultJson(const Window& window, std::string_view button, const
 
 namespace {
 
-// Writes one press's line through a cursor into room made once: a general writer's bookkeeping
-// and a string's growth checks per piece would cost more than the bytes themselves.
+// Writes one press's line through a cursor into room made ahead: a general writer's
+// bookkeeping and a string's own growth per piece would cost more than the bytes themselves.
 class LineWriter {
  public:
-  // At most the bytes a text takes quoted: an escape is six bytes for one.
-  static std::size_t Room(std::string_view text) { return 6 * text.size() + 2; }
+  // The bytes a text usually takes quoted; an escape needs more, which Quoted makes room for.
+  static std::size_t Room(std::string_view text) { return text.size() + 2; }
 
-  LineWriter(std::string& out, std::size_t room) : out_(out) {
-    const std::size_t at = out.size();
-    out.resize(at + room);
-    p_ = out.data() + at;
+  LineWriter(std::string& out, std::size_t room) : out_(out), p_(out.data() + out.size()) {
+    Grow(room);
   }
   ~LineWriter() { out_.resize(static_cast<std::size_t>(p_ - out_.data())); }
   LineWriter(const LineWriter&) = delete;
@@ -46,6 +44,7 @@ class LineWriter {
   void Raw(std::string_view text) {
     const char* from = text.data();
     const std::size_t n = text.size();
+    if (static_cast<std::size_t>(end_ - p_) < n) Grow(n);
     // Most pieces are a few bytes: copied in two overlapping words rather than by a call.
     if (n >= 8 && n <= 16) {
       std::uint64_t a = 0;
@@ -68,7 +67,10 @@ class LineWriter {
     }
     p_ += n;
   }
-  void Char(char c) { *p_++ = c; }
+  void Char(char c) {
+    if (p_ == end_) Grow(1);
+    *p_++ = c;
+  }
   void Quoted(std::string_view text) {
     if (json::IsPlain(text)) {
       Char('"');
@@ -82,8 +84,19 @@ class LineWriter {
   }
 
  private:
+  // At least `more` bytes after the cursor, and more each time the line outgrows its room.
+  void Grow(std::size_t more) {
+    const auto used = static_cast<std::size_t>(p_ - out_.data());
+    out_.resize(used + std::max(more, slack_));
+    slack_ *= 2;
+    p_ = out_.data() + used;
+    end_ = out_.data() + out_.size();
+  }
+
   std::string& out_;
   char* p_;
+  char* end_ = nullptr;
+  std::size_t slack_ = 256;
   std::string scratch_;
 };
 

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "common/format_pattern.h"
+#include "common/name_table.h"
 #include "common/value_of_text.h"
 
 namespace velmora {
@@ -30,12 +31,15 @@ Press::Press(const Window& window, const FormState& state)
   effects_.reserve(16);
 }
 
-Press::Press(const Window& window, const FlatState& state)
+Press::Press(const Window& window, const FlatState& state, Effects storage)
     : window_(window),
       fields_(state.fields),
       texts_(state.texts),
+      positions_(FieldPositions(window)),
       selected_option_(state.selected_option),
-      trial_succeeded_(state.trial_succeeded) {
+      trial_succeeded_(state.trial_succeeded),
+      effects_(std::move(storage)) {
+  effects_.clear();
   effects_.reserve(16);
 }
 
@@ -50,7 +54,9 @@ const Field& Press::RequireField(std::string_view control) const {
 
 std::pair<const Field*, std::string_view> Press::Lookup(std::string_view control) const {
   if (state_ == nullptr) {
-    const std::size_t at = FieldPosition(window_, control);
+    const std::size_t* found = positions_ != nullptr ? positions_->Find(control) : nullptr;
+    const std::size_t at = positions_ != nullptr ? (found != nullptr ? *found : std::string_view::npos)
+                                                 : FieldPosition(window_, control);
     if (at < texts_.size() && at < fields_.size()) return {fields_[at], texts_[at]};
     return {&RequireField(control), {}};
   }
@@ -85,7 +91,7 @@ bool Press::Selected(std::string_view option) const {
 }
 
 void Press::Set(std::string_view control, std::string text) {
-  RequireField(control);
+  if (positions_ == nullptr || positions_->Find(control) == nullptr) RequireField(control);
   if (Ended()) return;
   effects_.push_back(effect::SetField{std::string(control), std::move(text)});
 }
@@ -137,10 +143,17 @@ void Press::ShowReport() {
 namespace {
 
 template <bool kTraced, typename State>
-TracedPress Run(const Window& window, std::string_view button, const State& state) {
+TracedPress Run(const Window& window, std::string_view button, const State& state,
+                Effects storage = {}) {
   const Button* found = FindButton(window, button);
   if (found == nullptr) return {};
-  Press press(window, state);
+  Press press = [&] {
+    if constexpr (std::is_same_v<State, FlatState>) {
+      return Press(window, state, std::move(storage));
+    } else {
+      return Press(window, state);
+    }
+  }();
   if constexpr (kTraced) press.TraceReads();
   // A fault is recorded rather than thrown where it can be, so that most faulting presses end
   // without unwinding; what looks at a value after the fault still throws it.
@@ -186,6 +199,11 @@ Effects PressButton(const Window& window, std::string_view button, const FormSta
 
 Effects PressButton(const Window& window, std::string_view button, const FlatState& state) {
   return Run<false>(window, button, state).effects;
+}
+
+void PressButton(const Window& window, std::string_view button, const FlatState& state,
+                 Effects& effects) {
+  effects = Run<false>(window, button, state, std::move(effects)).effects;
 }
 
 TracedPress PressButtonTraced(const Window& window, std::string_view button,

@@ -102,7 +102,8 @@ using Effects = std::vector<Effect>;
 class Press {
  public:
   Press(const Window& window, const FormState& state);
-  Press(const Window& window, const FlatState& state);
+  /// `storage`: a list whose room is reused for the effects (its elements are dropped).
+  Press(const Window& window, const FlatState& state, Effects storage = {});
 
   const Window& window() const { return window_; }
 
@@ -146,6 +147,7 @@ class Press {
   const FormState* state_ = nullptr;  // or, for a flat state,
   std::span<const Field* const> fields_;
   std::span<const std::string> texts_;
+  const NameTable<std::size_t>* positions_ = nullptr;  // of fields_, where the registry has them
   std::string_view selected_option_;
   bool trial_succeeded_ = false;
   bool tracing_ = false;
@@ -156,6 +158,9 @@ class Press {
 /// Presses a button of a window in the given state. Unknown buttons give no effects.
 Effects PressButton(const Window& window, std::string_view button, const FormState& state);
 Effects PressButton(const Window& window, std::string_view button, const FlatState& state);
+/// The same into `effects`, whose room is reused: for a caller that presses many times.
+void PressButton(const Window& window, std::string_view button, const FlatState& state,
+                 Effects& effects);
 
 /// A press with the fields its handler read as numbers, in the order first read.
 struct TracedPress {

@@ -2,8 +2,10 @@
 #include "common/value_of_text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -103,9 +105,15 @@ bool ReadPlain(std::string_view text, double& value) {
   if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
   bool digits = false;
   bool point = false;
+  std::uint64_t mantissa = 0;
+  int count = 0;     // digits read into the mantissa
+  int decimals = 0;  // of them, after the point
   for (; i < n; ++i) {
     if (IsDigit(text[i])) {
       digits = true;
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[i] - '0');
+      ++count;
+      if (point) ++decimals;
     } else if (text[i] == '.' && !point) {
       point = true;
     } else {
@@ -113,6 +121,16 @@ bool ReadPlain(std::string_view text, double& value) {
     }
   }
   if (!digits) return false;
+  // Up to 15 digits and no exponent, the digits and the power of ten are exact doubles and one
+  // division rounds correctly: what from_chars would give, without its general machinery.
+  if (count <= 15 && (i == n || (text[i] != 'E' && text[i] != 'e'))) {
+    static constexpr std::array<double, 16> kPowers = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,
+                                                       1e6, 1e7, 1e8,  1e9,  1e10, 1e11,
+                                                       1e12, 1e13, 1e14, 1e15};
+    const double magnitude = static_cast<double>(mantissa) / kPowers.at(decimals);
+    value = text.front() == '-' ? -magnitude : magnitude;
+    return true;
+  }
   if (i < n && (text[i] == 'E' || text[i] == 'e')) {
     std::size_t j = i + 1;
     if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
@@ -129,6 +147,7 @@ bool ReadPlain(std::string_view text, double& value) {
 }  // namespace
 
 double ValueOfText(std::string_view text) {
+  if (text.empty()) return 0.0;
   double plain = 0.0;
   if (ReadPlain(text, plain)) return plain;
   const Leading leading = ReadLeading(text);

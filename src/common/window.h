@@ -17,6 +17,8 @@ namespace velmora {
 
 class Press;
 struct Table;
+template <typename T>
+class NameTable;
 namespace book {
 class Chapter;
 }
@@ -237,6 +239,9 @@ std::vector<const TableItem*> TableItems(const Window& window);
 const Field* FindField(const Window& window, std::string_view control);
 /// The field's place in `Fields(window)`, or npos when the window has no such field.
 std::size_t FieldPosition(const Window& window, std::string_view control);
+/// The same for many names at a time: the places of the fields of a window of the registry by
+/// name, or null for any other window.
+const NameTable<std::size_t>* FieldPositions(const Window& window);
 const Button* FindButton(const Window& window, std::string_view control);
 const Option* FindOption(const Window& window, std::string_view control);
 const Label* FindLabel(const Window& window, std::string_view control);
