@@ -85,9 +85,10 @@ void StripTrailingZeros(Decimal& d) {
 Decimal RoundSignificant(double value, int significant) {
   if (value == 0.0) return Decimal{};
   // The shortest digits that read back as the value (at most 17) decide the rounding unless
-  // they lie near a half: the value is within half a unit of its last bit of them, which is at
-  // most 11 units of the 17th significant digit for a normal double (a subnormal has fewer bits).
-  // Most results are decided so, and the shortest digits cost far less than 25 exact ones.
+  // they lie near a half: the value is within half a unit of its last bit of them, and for a
+  // normal double (a subnormal has fewer bits) that is at most D / 2^53 units of the 17th
+  // significant digit, D being the 17 digits as a whole number. Most results are decided so, and
+  // the shortest digits cost far less than 25 exact ones.
   if (significant <= 15 && std::fabs(value) >= std::numeric_limits<double>::min()) {
     std::array<char, 32> buffer{};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
@@ -110,13 +111,18 @@ Decimal RoundSignificant(double value, int significant) {
     bool up = false;
     if (count > keep) {
       // The dropped digits as a number of 17 - keep digits, against its half.
+      std::uint64_t whole = 0;
       std::uint64_t tail = 0;
       std::uint64_t half = 5;
-      for (std::size_t i = keep; i < 17; ++i) {
-        tail = tail * 10 + (i < count ? static_cast<std::uint64_t>(digits[i] - '0') : 0);
+      for (std::size_t i = 0; i < 17; ++i) {
+        const std::uint64_t digit = i < count ? static_cast<std::uint64_t>(digits[i] - '0') : 0;
+        whole = whole * 10 + digit;
+        if (i < keep) continue;
+        tail = tail * 10 + digit;
         if (i > keep) half *= 10;
       }
-      if (tail + 12 > half && tail < half + 12) {
+      const std::uint64_t margin = (whole >> 53U) + 2;
+      if (tail + margin > half && tail < half + margin) {
         count = 0;  // too near the half to tell: the exact digits decide below
       } else {
         up = tail >= half;
@@ -168,26 +174,28 @@ std::string PatternText(Decimal d, std::string_view pattern) {
       StripTrailingZeros(d);
     }
   }
-  std::string integer;
-  std::string fraction;
-  if (!d.digits.empty()) {
-    if (d.exponent >= 0) {
-      integer = d.digits + std::string(static_cast<std::size_t>(d.exponent), '0');
-    } else {
-      const std::size_t fraction_length = static_cast<std::size_t>(-d.exponent);
-      if (d.digits.size() > fraction_length) {
-        integer = d.digits.substr(0, d.digits.size() - fraction_length);
-        fraction = d.digits.substr(d.digits.size() - fraction_length);
-      } else {
-        fraction = std::string(fraction_length - d.digits.size(), '0') + d.digits;
-      }
-    }
-  }
+  // Written in place: the integer digits (none for zero), the point, the fraction digits.
   std::string text;
   if (d.negative && !d.digits.empty()) text.push_back('-');
-  text += integer;
-  text.push_back('.');
-  text += fraction;
+  if (d.digits.empty()) {
+    text.push_back('.');
+  } else if (d.exponent >= 0) {
+    text += d.digits;
+    text.append(static_cast<std::size_t>(d.exponent), '0');
+    text.push_back('.');
+  } else {
+    const std::size_t fraction_length = static_cast<std::size_t>(-d.exponent);
+    if (d.digits.size() > fraction_length) {
+      const std::size_t integer_length = d.digits.size() - fraction_length;
+      text.append(d.digits, 0, integer_length);
+      text.push_back('.');
+      text.append(d.digits, integer_length);
+    } else {
+      text.push_back('.');
+      text.append(fraction_length - d.digits.size(), '0');
+      text += d.digits;
+    }
+  }
   return text;
 }
 
