@@ -114,7 +114,7 @@ bool EightPlain(const unsigned char* p) {
 
 // Plain ASCII and well-formed three-byte sequences (most Chinese text): nothing to escape or
 // replace.
-bool IsPlain(std::string_view text) {
+bool detail::IsPlainText(std::string_view text) {
   const char* p = text.data();
   const std::size_t n = text.size();
   std::uint64_t found = 0;  // high bits mark a byte that needs an escape

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,8 +18,34 @@ namespace velmora::json {
 /// unchanged; each ill-formed byte sequence becomes U+FFFD, so the output is always valid JSON.
 void AppendQuoted(std::string& out, std::string_view text);
 
+namespace detail {
+bool IsPlainText(std::string_view text);
+// Eight bytes at once: none below 0x20, a quote, a backslash or at or above 0x80. (The borrow of
+// a subtraction may mark a byte above a real find, never a word without one.)
+inline bool PlainAscii(std::uint64_t v) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  const std::uint64_t quote = v ^ (kOnes * '"');
+  const std::uint64_t backslash = v ^ (kOnes * '\\');
+  const std::uint64_t special = ((v - kOnes * 0x20) & ~v) | ((quote - kOnes) & ~quote) |
+                                ((backslash - kOnes) & ~backslash) | v;
+  return (special & (kOnes * 0x80)) == 0;
+}
+}  // namespace detail
+
 /// True when AppendQuoted writes the text as it stands between the quotes.
-bool IsPlain(std::string_view text);
+inline bool IsPlain(std::string_view text) {
+  // Most texts of a press are short numbers: they are settled here, without a call.
+  const char* p = text.data();
+  const std::size_t n = text.size();
+  if (n >= 4 && n <= 8) {
+    std::uint32_t a = 0;
+    std::uint32_t b = 0;
+    std::memcpy(&a, p, 4);
+    std::memcpy(&b, p + n - 4, 4);
+    if (detail::PlainAscii(a | std::uint64_t{b} << 32U)) return true;
+  }
+  return n == 0 || detail::IsPlainText(text);
+}
 
 /// The text as a JSON string literal, quotes included (see AppendQuoted).
 std::string Quote(std::string_view text);

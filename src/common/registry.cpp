@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/registry.h"
 
-#include <unordered_map>
+#include "common/name_table.h"
 
 namespace velmora {
 
@@ -41,13 +41,14 @@ const std::vector<const Window*>& AllWindows() {
 
 const Window* FindWindow(std::string_view form) {
   // Looked up once per press in a batch run: by hash, not by a walk over every window.
-  static const std::unordered_map<std::string_view, const Window*> by_form = [] {
-    std::unordered_map<std::string_view, const Window*> out;
-    for (const Window* w : AllWindows()) out.emplace(w->form, w);
+  static const NameTable<const Window*> by_form = [] {
+    NameTable<const Window*> out;
+    for (const Window* w : AllWindows()) out.Add(w->form, w);
+    out.Seal();
     return out;
   }();
-  const auto it = by_form.find(form);
-  return it == by_form.end() ? nullptr : it->second;
+  const Window* const* found = by_form.Find(form);
+  return found == nullptr ? nullptr : *found;
 }
 
 }  // namespace velmora

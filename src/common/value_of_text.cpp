@@ -97,9 +97,6 @@ double OutOfRange(std::string_view number) {
 // The usual text, a number with no blank and no D exponent, read in place as ReadLeading and
 // from_chars below would read it. False for anything else, which takes the long way.
 bool ReadPlain(std::string_view text, double& value) {
-  for (const char c : text) {
-    if (IsBlank(c) || c == 'D' || c == 'd') return false;
-  }
   const std::size_t n = text.size();
   std::size_t i = 0;
   if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
@@ -121,6 +118,11 @@ bool ReadPlain(std::string_view text, double& value) {
     }
   }
   if (!digits) return false;
+  // A blank anywhere would join what stands around it, and a D is an exponent: the digits read
+  // so far hold neither, the rest of the text must not either.
+  for (std::size_t j = i; j < n; ++j) {
+    if (IsBlank(text[j]) || text[j] == 'D' || text[j] == 'd') return false;
+  }
   // Up to 15 digits and no exponent, the digits and the power of ten are exact doubles and one
   // division rounds correctly: what from_chars would give, without its general machinery.
   if (count <= 15 && (i == n || (text[i] != 'E' && text[i] != 'e'))) {
