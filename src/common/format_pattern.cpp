@@ -82,8 +82,73 @@ void StripTrailingZeros(Decimal& d) {
 // `value` rounded to `significant` decimal digits, halves away from zero. printf rounds at its
 // last digit, so a printed tail of "5000..." may hide an exact value just below or above the
 // half: only then are the exact digits (at most 767 for a double) worth printing.
+#if defined(__SIZEOF_INT128__)
+// The value rounded to `significant` (at most 15) digits, halves away from zero, by exact whole
+// number arithmetic: the value is m / 2^shift, so its digits scaled by 10^k are
+// m * 10^k / 2^shift, whose quotient and remainder a 128-bit number holds for the magnitudes
+// most results have. False for the others, which take the printed digits.
+bool RoundedExactly(double value, int significant, Decimal& d) {
+  using U128 = unsigned __int128;
+  const double magnitude = std::fabs(value);
+  if (!(magnitude >= 1e-5 && magnitude < 1e15)) return false;
+  int binary_exponent = 0;
+  const double fraction = std::frexp(magnitude, &binary_exponent);  // in [0.5, 1)
+  const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  const int shift = 53 - binary_exponent;  // 3 to 70 in this range
+  static const std::array<U128, 23> kPowers = [] {
+    std::array<U128, 23> out{};
+    U128 p = 1;
+    for (U128& x : out) {
+      x = p;
+      p *= 10;
+    }
+    return out;
+  }();
+  const U128 lower = kPowers.at(static_cast<std::size_t>(significant - 1));
+  const U128 upper = kPowers.at(static_cast<std::size_t>(significant));
+  // The decimal exponent of the first digit, off by one at most; corrected below.
+  int k = significant - 1 -
+          static_cast<int>(std::floor((binary_exponent - 1) * 0.30102999566398119521));
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (k < 0 || k > 22) return false;
+    const U128 scaled = U128{m} * kPowers.at(static_cast<std::size_t>(k));
+    U128 whole = scaled >> static_cast<unsigned>(shift);
+    if (whole >= upper) {
+      --k;
+      continue;
+    }
+    if (whole < lower) {
+      ++k;
+      continue;
+    }
+    const U128 rest = scaled - (whole << static_cast<unsigned>(shift));
+    if (rest >= U128{1} << static_cast<unsigned>(shift - 1)) ++whole;  // a half goes up
+    if (whole == upper) {
+      whole = lower;
+      --k;
+    }
+    std::array<char, 24> digits{};
+    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(),
+                                   static_cast<std::uint64_t>(whole))
+                         .ptr;
+    d.negative = value < 0.0;
+    d.digits.assign(digits.data(), end);
+    d.exponent = -k;
+    StripTrailingZeros(d);
+    return true;
+  }
+  return false;
+}
+#endif
+
 Decimal RoundSignificant(double value, int significant) {
   if (value == 0.0) return Decimal{};
+#if defined(__SIZEOF_INT128__)
+  if (significant <= 15) {
+    Decimal d;
+    if (RoundedExactly(value, significant, d)) return d;
+  }
+#endif
   // The shortest digits that read back as the value (at most 17) decide the rounding unless
   // they lie near a half: the value is within half a unit of its last bit of them, and for a
   // normal double (a subnormal has fewer bits) that is at most D / 2^53 units of the 17th
