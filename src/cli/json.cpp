@@ -132,8 +132,8 @@ bool detail::IsPlainText(std::string_view text) {
       const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
       high = _mm_or_si128(high, v);
       // Signed, the bytes from 0x80 up are negative: below 0x20 but not control characters.
-      const __m128i control = _mm_andnot_si128(_mm_cmplt_epi8(v, _mm_setzero_si128()),
-                                               _mm_cmplt_epi8(v, space));
+      const __m128i control =
+          _mm_andnot_si128(_mm_cmplt_epi8(v, _mm_setzero_si128()), _mm_cmplt_epi8(v, space));
       bad = _mm_or_si128(bad, _mm_or_si128(control, _mm_or_si128(_mm_cmpeq_epi8(v, quote),
                                                                  _mm_cmpeq_epi8(v, backslash))));
     };
@@ -151,8 +151,8 @@ bool detail::IsPlainText(std::string_view text) {
   const auto take = [&](std::uint64_t v) {
     const std::uint64_t quote = v ^ (kOnes * '"');
     const std::uint64_t backslash = v ^ (kOnes * '\\');
-    found |= ((v - kOnes * 0x20) & ~v) | ((quote - kOnes) & ~quote) |
-             ((backslash - kOnes) & ~backslash);
+    found |=
+        ((v - kOnes * 0x20) & ~v) | ((quote - kOnes) & ~quote) | ((backslash - kOnes) & ~backslash);
     any |= v;
   };
   const auto load8 = [](const char* at) {

@@ -183,8 +183,8 @@ void AppendPressResultJson(std::string& out, const Window& window, std::string_v
 
   // The pieces serve only the window's own fields in their own order, as the callers pass them.
   const WindowPieces* pieces = PiecesOf(window);
-  if (pieces != nullptr && !std::equal(fields.begin(), fields.end(), pieces->fields.begin(),
-                                       pieces->fields.end())) {
+  if (pieces != nullptr &&
+      !std::equal(fields.begin(), fields.end(), pieces->fields.begin(), pieces->fields.end())) {
     pieces = nullptr;
   }
   W w(out, room);

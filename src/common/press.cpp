@@ -54,9 +54,12 @@ const Field& Press::RequireField(std::string_view control) const {
 
 std::pair<const Field*, std::string_view> Press::Lookup(std::string_view control) const {
   if (state_ == nullptr) {
-    const std::size_t* found = positions_ != nullptr ? positions_->Find(control) : nullptr;
-    const std::size_t at = positions_ != nullptr ? (found != nullptr ? *found : std::string_view::npos)
-                                                 : FieldPosition(window_, control);
+    std::size_t at = std::string_view::npos;
+    if (positions_ == nullptr) {
+      at = FieldPosition(window_, control);
+    } else if (const std::size_t* found = positions_->Find(control)) {
+      at = *found;
+    }
     if (at < texts_.size() && at < fields_.size()) return {fields_[at], texts_[at]};
     return {&RequireField(control), {}};
   }

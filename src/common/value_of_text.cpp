@@ -126,9 +126,8 @@ bool ReadPlain(std::string_view text, double& value) {
   // Up to 15 digits and no exponent, the digits and the power of ten are exact doubles and one
   // division rounds correctly: what from_chars would give, without its general machinery.
   if (count <= 15 && (i == n || (text[i] != 'E' && text[i] != 'e'))) {
-    static constexpr std::array<double, 16> kPowers = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,
-                                                       1e6, 1e7, 1e8,  1e9,  1e10, 1e11,
-                                                       1e12, 1e13, 1e14, 1e15};
+    static constexpr std::array<double, 16> kPowers = {
+        1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const double magnitude = static_cast<double>(mantissa) / kPowers.at(decimals);
     value = text.front() == '-' ? -magnitude : magnitude;
     return true;

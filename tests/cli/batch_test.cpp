@@ -94,6 +94,26 @@ TEST(JsonlThreads, KeepInputOrder) {
   EXPECT_EQ(four.err, one.err);
 }
 
+// Each line stands alone: what earlier lines on the same window set, selected or half applied
+// before an error is gone, and the line prints what the single press prints.
+TEST(JsonlLines, ForgetWhatEarlierLinesDid) {
+  const std::string input =
+      R"({"form":"Form2","button":"Command1","inputs":{"Option2":"1"}})"
+      "\n"
+      R"({"form":"Form2","button":"Command1","inputs":{"Text1":"5","Nope":"1"}})"
+      "\n"
+      R"({"form":"Form2","button":"Command1","inputs":{}})"
+      "\n"
+      R"({"form":"Form2","button":"Command1","inputs":{"Option1":"1"}})"
+      "\n";
+  const std::vector<std::string> lines = Lines(Call({"--jsonl", "-j", "1"}, input).out);
+  ASSERT_EQ(lines.size(), 4U);
+  EXPECT_EQ(lines[0] + "\n", Call({"Form2", "Command1", "Option2=1"}).out);
+  EXPECT_NE(lines[1].find("\"error\""), std::string::npos);
+  EXPECT_EQ(lines[2] + "\n", Call({"Form2", "Command1"}).out);
+  EXPECT_EQ(lines[3] + "\n", Call({"Form2", "Command1", "Option1=1"}).out);
+}
+
 // A stream whose every write fails, as stdout on a full disk does.
 class FullDisk : public std::streambuf {
  protected:

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+#include "cli/utf8.h"
+
 namespace velmora::json {
 namespace {
 
@@ -67,6 +73,28 @@ TEST(JsonQuote, ReplacesIllFormedUtf8) {
       {"\xf0\x9f\x98\x80\xe6\xb5\x81", "\"\xf0\x9f\x98\x80\xe6\xb5\x81\""},  // well-formed
   };
   for (const auto& row : rows) EXPECT_EQ(Quote(row.in), row.out) << row.in;
+}
+
+// The escape check reads words and blocks at a time: a byte that needs care is found at every
+// length and position, and in the tail that overlaps the last block.
+TEST(JsonQuote, FindsEverySpecialByte) {
+  const auto plain = [](std::string_view text) {
+    std::string valid;
+    AppendValidUtf8(valid, text);
+    return valid == text && std::none_of(text.begin(), text.end(), [](char c) {
+             return static_cast<unsigned char>(c) < 0x20 || c == '"' || c == '\\';
+           });
+  };
+  for (std::size_t length = 0; length <= 40; ++length) {
+    for (const std::string_view odd : {"\"", "\\", "\n", "\x1f", "\xff", "\xe6\xb5", "流"}) {
+      for (std::size_t at = 0; at + odd.size() <= length; ++at) {
+        std::string text(length, 'a');
+        text.replace(at, odd.size(), odd);
+        EXPECT_EQ(IsPlain(text), plain(text)) << length << ' ' << at << ' ' << Quote(text);
+      }
+    }
+    EXPECT_TRUE(IsPlain(std::string(length, ' ')));
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "cli/press_json.h"
@@ -34,9 +35,12 @@ ProjectRun CallProject(std::vector<std::string> args) {
 class ProjectModeTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A folder of its own: ctest runs these tests side by side, and one's TearDown must not
+    // remove what another is writing.
     dir_ = std::filesystem::temp_directory_path() /
            ("velmora-project-mode-" +
-            std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+            std::to_string(std::random_device{}()));
     std::filesystem::create_directories(dir_);
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }

@@ -65,7 +65,16 @@ INSTANTIATE_TEST_SUITE_P(
         // An exact tie at the 7th (single) or 15th (double) digit rounds away from zero.
         PatternCase{"SingleExactTie", 1048576.5, true, "1048577."},
         PatternCase{"DoubleExactTie", 100000000000000.5, false, "100000000000001."},
-        PatternCase{"NegativeSingleTie", -1048576.5, true, "-1048577."}),
+        PatternCase{"NegativeSingleTie", -1048576.5, true, "-1048577."},
+        // The 15th digit decided by the exact binary value, a hair below or above the half
+        // (…012.345489… and …012.345504…), then rounded again to the pattern's decimals.
+        PatternCase{"FifteenthBelowHalf", 123456789012.34549, false, "123456789012.345"},
+        PatternCase{"FifteenthAboveHalf", 123456789012.3455, false, "123456789012.346"},
+        PatternCase{"RoundedTwice", 12345678901.234549, false, "12345678901.235"},
+        PatternCase{"CarryToSixteenDigits", 999999999999999.5, false, "1000000000000000."},
+        PatternCase{"CarryToFifteenDigits", 99999999999999.95, false, "100000000000000."},
+        PatternCase{"BeyondTwoToFiftyThree", 4503599627370495.5, false, "4503599627370500."},
+        PatternCase{"SingleSeventhDigit", 99999.995, true, "99999.99"}),
     [](const testing::TestParamInfo<PatternCase>& info) { return std::string(info.param.name); });
 
 struct GeneralCase {
@@ -94,7 +103,11 @@ INSTANTIATE_TEST_SUITE_P(
         GeneralCase{"WholeSingle", 8, true, "8"}, GeneralCase{"Zero", 0, false, "0"},
         GeneralCase{"Whole", 1733, false, "1733"}, GeneralCase{"Small", 0.025, false, "0.025"},
         GeneralCase{"Large", 1e20, false, "1E+20"}, GeneralCase{"Minute", 1.5e-7, false, "1.5E-07"},
-        GeneralCase{"CarryToPower", 9999999.7, true, "1E+07"}),
+        GeneralCase{"CarryToPower", 9999999.7, true, "1E+07"},
+        // Below a hundred-thousandth, and a subnormal, whose shortest digits are fewer than 15.
+        GeneralCase{"TinyNearHalf", 1.2345678901234549e-7, false, "1.23456789012345E-07"},
+        GeneralCase{"Subnormal", 5e-324, false, "4.94065645841247E-324"},
+        GeneralCase{"CarryToTenThousandth", 9.999999999999996e-06, false, "0.00001"}),
     [](const testing::TestParamInfo<GeneralCase>& info) { return std::string(info.param.name); });
 
 TEST(DecimalText, NeverWritesAnExponent) {

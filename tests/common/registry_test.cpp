@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "chain/quantities.h"
 #include "common/menu.h"
+#include "common/name_table.h"
 #include "common/value_of_text.h"
 #include "opening/sediment_balance_opening_length.h"
 #include "scour/channel_pier_scour.h"
@@ -104,6 +107,52 @@ namespace {
 
 // The book and the range warnings name every field by its symbol and name; a field added
 // without them would print an empty cell.
+// The indexed lookups agree with a search in description order, for every control and for
+// names that differ from one by a character at either end.
+TEST(RegistryTest, LookupsAgreeWithASearch) {
+  for (const Window* window : AllWindows()) {
+    const std::vector<const Field*> fields = Fields(*window);
+    std::vector<std::string> names;
+    for (const Field* field : fields) names.emplace_back(field->control);
+    for (const Button* button : Buttons(*window)) names.emplace_back(button->control);
+    for (const Option* option : Options(*window)) names.emplace_back(option->control);
+    for (const std::string& name : std::vector<std::string>(names)) {
+      names.push_back(name + "1");
+      names.push_back(name.substr(1));
+      names.push_back("x" + name.substr(1));
+    }
+    for (const std::string& name : names) {
+      std::size_t at = std::string_view::npos;
+      for (std::size_t i = 0; i < fields.size() && at == std::string_view::npos; ++i) {
+        if (fields[i]->control == name) at = i;
+      }
+      EXPECT_EQ(FieldPosition(*window, name), at) << window->form << ' ' << name;
+      EXPECT_EQ(FindField(*window, name), at == std::string_view::npos ? nullptr : fields[at]);
+      const std::vector<const Button*> buttons = Buttons(*window);
+      const auto button = std::find_if(buttons.begin(), buttons.end(),
+                                       [&](const Button* b) { return b->control == name; });
+      EXPECT_EQ(FindButton(*window, name), button == buttons.end() ? nullptr : *button);
+    }
+  }
+}
+
+// Names longer than two words are told apart by all their bytes, not by their ends alone.
+TEST(NameTableTest, LongNamesDifferingInTheMiddle) {
+  const std::string a = "Frame1(0).Text12.Caption";
+  const std::string b = "Frame1(0).Text13.Caption";
+  NameTable<int> table;
+  table.Add(a, 1);
+  table.Add(b, 2);
+  table.Add(a, 3);  // the first of a name wins
+  table.Seal();
+  ASSERT_NE(table.Find(a), nullptr);
+  ASSERT_NE(table.Find(b), nullptr);
+  EXPECT_EQ(*table.Find(a), 1);
+  EXPECT_EQ(*table.Find(b), 2);
+  EXPECT_EQ(table.Find("Frame1(0).Text14.Caption"), nullptr);
+  EXPECT_EQ(table.Find(""), nullptr);
+}
+
 TEST(WindowFieldsTest, EveryCalculatorFieldHasSymbolAndName) {
   for (const Window* window : AllWindows()) {
     if (window->kind != WindowKind::kCalculator) continue;

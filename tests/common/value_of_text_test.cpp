@@ -50,7 +50,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "3\xe3\x80\x80"
                  "4",
                  3.0},
-        TextCase{"ChineseUnit", "45米", 45.0}),
+        TextCase{"ChineseUnit", "45米", 45.0},
+        // Fifteen digits are read exactly at once, sixteen the general way: both as strtod.
+        TextCase{"FifteenDigits", "999999999999999", 999999999999999.0},
+        TextCase{"SixteenDigits", "1234567890123456.7", 1234567890123456.7},
+        TextCase{"FifteenDecimals", "0.000000000000001", 1e-15},
+        TextCase{"LeadingZeros", "000012.50", 12.5}),
     [](const testing::TestParamInfo<TextCase>& info) { return std::string(info.param.name); });
 
 TEST(ValueOfTextLimits, BeyondTheDoubleRangeIsInfinite) {
@@ -81,6 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LimitCase{"1000e-326", 1e-323}, LimitCase{"4.9e-324", 4.9e-324},
                     LimitCase{"1e99999999999999999999", HUGE_VAL},
                     LimitCase{"1e-99999999999999999999", 0.0}, LimitCase{"-0e999", -0.0},
+                    LimitCase{"-0", -0.0}, LimitCase{"-0.000", -0.0},
                     LimitCase{"1.7976931348623157e308", 1.7976931348623157e308},
                     LimitCase{"123456789012345678901234567890", 123456789012345678901234567890.0},
                     LimitCase{"0.1000000000000000055511151231257827", 0.1}));

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,9 +17,12 @@ namespace {
 class SectionCliTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A name of its own: ctest runs these tests side by side, and one's TearDown must not
+    // remove the file another is reading.
     path_ = std::filesystem::temp_directory_path() /
             ("velmora_section_" +
-             std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".csv");
+             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+             std::to_string(std::random_device{}()) + ".csv");
     std::ofstream(path_) << "起点距,高程\n# a V\n0,3\n3,0\n6,3\n";
   }
   void TearDown() override { std::filesystem::remove(path_); }
