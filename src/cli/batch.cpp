@@ -46,16 +46,15 @@ class Presser {
     }
     Slot& slot = SlotFor(window);
     current_ = &slot;
-    // Back to the defaults: only the texts the last press on the window set can differ.
-    for (const std::size_t at : slot.changed) slot.texts[at].assign(slot.defaults[at]);
-    slot.changed.clear();
+    // Back to the defaults. The texts are views, of the defaults, of the inputs or of the effects
+    // of this press, so nothing is copied; the ones of the last press may no longer be valid.
+    std::copy(slot.defaults.begin(), slot.defaults.end(), slot.texts.begin());
     selected_option_ = {};
     bool trial_succeeded = false;
     for (const auto& [control, text] : inputs) {
       // Control names are unique in a window: fields, the common case, are looked for first.
       if (const std::size_t at = slot.Position(window, control); at < slot.texts.size()) {
-        slot.texts[at].assign(text);
-        slot.changed.push_back(at);
+        slot.texts[at] = text;
       } else if (control == "TrialSucceeded") {
         trial_succeeded = IsOn(text);
       } else if (const Option* option = FindOption(window, control)) {
@@ -75,25 +74,24 @@ class Presser {
     for (const Effect& e : effects_) {
       if (const auto* set = std::get_if<effect::SetField>(&e)) {
         if (const std::size_t at = slot.Position(window, set->control); at < slot.texts.size()) {
-          slot.texts[at].assign(set->text);
-          slot.changed.push_back(at);
+          slot.texts[at] = set->text;
         }
       }
     }
     return true;
   }
 
-  // After a successful Press: the window's fields in order, their texts and the effects.
+  // After a successful Press: the window's fields in order, their texts and the effects, valid
+  // until the next Press and as long as the inputs given to it.
   std::span<const Field* const> fields() const { return current_->fields; }
-  std::span<const std::string> texts() const { return current_->texts; }
+  std::span<const std::string_view> texts() const { return current_->texts; }
   const Effects& effects() const { return effects_; }
 
  private:
   struct Slot {
     std::vector<const Field*> fields;
-    std::vector<std::string> defaults;  // per field
-    std::vector<std::string> texts;     // per field
-    std::vector<std::size_t> changed;   // where texts may differ from the defaults
+    std::vector<std::string> defaults;    // per field
+    std::vector<std::string_view> texts;  // per field
     const NameTable<std::size_t>* positions = nullptr;
     std::size_t Position(const Window& window, std::string_view control) const {
       if (positions == nullptr) return FieldPosition(window, control);
@@ -113,7 +111,7 @@ class Presser {
       for (const Field* field : slot->fields) {
         slot->defaults.push_back(state.fields.find(field->control)->second);
       }
-      slot->texts = slot->defaults;
+      slot->texts.assign(slot->defaults.begin(), slot->defaults.end());
     }
     last_window_ = &window;
     last_slot_ = slot.get();

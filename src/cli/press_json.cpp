@@ -17,9 +17,10 @@ std::string PressResultJson(const Window& window, std::string_view button, const
                             const Effects& effects) {
   const FormState after = ApplyEffects(before, effects);
   const std::vector<const Field*> fields = Fields(window);
-  std::vector<std::string> texts;
+  std::vector<std::string_view> texts;
   texts.reserve(fields.size());
-  for (const Field* field : fields) texts.push_back(after.fields.at(std::string(field->control)));
+  for (const Field* field : fields)
+    texts.emplace_back(after.fields.at(std::string(field->control)));
   std::string out;
   AppendPressResultJson(out, window, button, fields, texts, effects);
   return out;
@@ -159,7 +160,7 @@ const KnownFault& Known(FaultKind kind) {
 
 void AppendPressResultJson(std::string& out, const Window& window, std::string_view button,
                            std::span<const Field* const> fields,
-                           std::span<const std::string> texts_after, const Effects& effects) {
+                           std::span<const std::string_view> texts_after, const Effects& effects) {
   using W = LineWriter;
   std::size_t room = 256 + W::Room(window.form) + W::Room(button);
   for (std::size_t i = 0; i < fields.size(); ++i) {

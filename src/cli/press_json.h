@@ -19,6 +19,6 @@ std::string PressResultJson(const Window& window, std::string_view button, const
 /// after the effects: `texts_after[i]` is the text of `fields[i]`, in the order of Fields(window).
 void AppendPressResultJson(std::string& out, const Window& window, std::string_view button,
                            std::span<const Field* const> fields,
-                           std::span<const std::string> texts_after, const Effects& effects);
+                           std::span<const std::string_view> texts_after, const Effects& effects);
 
 }  // namespace velmora

@@ -29,10 +29,10 @@ struct FormState {
 };
 
 /// A window's state with its field texts by position in `Fields(window)`, for a caller that
-/// presses many times and keeps the texts in place.
+/// presses many times and keeps the texts where they stand (they must outlive the press).
 struct FlatState {
   std::span<const Field* const> fields;  // Fields(window)
-  std::span<const std::string> texts;
+  std::span<const std::string_view> texts;
   std::string_view selected_option;
   bool trial_succeeded = false;
 };
@@ -146,7 +146,7 @@ class Press {
   const Window& window_;
   const FormState* state_ = nullptr;  // or, for a flat state,
   std::span<const Field* const> fields_;
-  std::span<const std::string> texts_;
+  std::span<const std::string_view> texts_;
   const NameTable<std::size_t>* positions_ = nullptr;  // of fields_, where the registry has them
   std::string_view selected_option_;
   bool trial_succeeded_ = false;

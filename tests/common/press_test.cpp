@@ -76,9 +76,10 @@ TEST(PressTest, NothingAfterTheFaultStandsWithEitherState) {
   EXPECT_EQ(traced.effects, expected);
   EXPECT_EQ(traced.fields_read, (std::vector<std::string>{"Text1", "Text2"}));
   const std::vector<const Field*> fields = Fields(TestWindow());
-  std::vector<std::string> texts;
+  std::vector<std::string_view> texts;
   texts.reserve(fields.size());
-  for (const Field* field : fields) texts.push_back(state.fields.at(std::string(field->control)));
+  for (const Field* field : fields)
+    texts.emplace_back(state.fields.at(std::string(field->control)));
   EXPECT_EQ(PressButton(TestWindow(), "Command5", FlatState{fields, texts, "", false}), expected);
   state.fields["Text2"] = "4";  // no fault: both states give the same result
   texts[1] = "4";
