@@ -28,6 +28,17 @@ std::string PressResultJson(const Window& window, std::string_view button, const
 
 namespace {
 
+// Copies n bytes, sizeof(Word) <= n <= 2 * sizeof(Word), as the first and the last word.
+template <typename Word>
+void CopyInTwoWords(char* to, const char* from, std::size_t n) {
+  Word first = 0;
+  Word last = 0;
+  std::memcpy(&first, from, sizeof first);
+  std::memcpy(&last, from + n - sizeof last, sizeof last);
+  std::memcpy(to, &first, sizeof first);
+  std::memcpy(to + n - sizeof last, &last, sizeof last);
+}
+
 // Writes one press's line through a cursor into room made ahead: a general writer's
 // bookkeeping and a string's own growth per piece would cost more than the bytes themselves.
 class LineWriter {
@@ -48,19 +59,9 @@ class LineWriter {
     if (static_cast<std::size_t>(end_ - p_) < n) Grow(n);
     // Most pieces are a few bytes: copied in two overlapping words rather than by a call.
     if (n >= 8 && n <= 16) {
-      std::uint64_t a = 0;
-      std::uint64_t b = 0;
-      std::memcpy(&a, from, 8);
-      std::memcpy(&b, from + n - 8, 8);
-      std::memcpy(p_, &a, 8);
-      std::memcpy(p_ + n - 8, &b, 8);
+      CopyInTwoWords<std::uint64_t>(p_, from, n);
     } else if (n >= 4 && n < 8) {
-      std::uint32_t a = 0;
-      std::uint32_t b = 0;
-      std::memcpy(&a, from, 4);
-      std::memcpy(&b, from + n - 4, 4);
-      std::memcpy(p_, &a, 4);
-      std::memcpy(p_ + n - 4, &b, 4);
+      CopyInTwoWords<std::uint32_t>(p_, from, n);
     } else if (n < 4) {
       for (std::size_t i = 0; i < n; ++i) p_[i] = from[i];
     } else {
