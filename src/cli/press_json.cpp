@@ -43,9 +43,6 @@ void CopyInTwoWords(char* to, const char* from, std::size_t n) {
 // bookkeeping and a string's own growth per piece would cost more than the bytes themselves.
 class LineWriter {
  public:
-  // The bytes a text usually takes quoted; an escape needs more, which Quoted makes room for.
-  static std::size_t Room(std::string_view text) { return text.size() + 2; }
-
   LineWriter(std::string& out, std::size_t room) : out_(out), p_(out.data() + out.size()) {
     Grow(room);
   }
@@ -103,8 +100,8 @@ class LineWriter {
 };
 
 // A window's fixed pieces of the line, quoted once: `{"form":"Form31","button":` and each field's
-// `"Text1":` (after the first with its comma). Control names never change, so checking them for
-// escapes on every press would be wasted.
+// `"Text1":"` (after the first with its comma), up to its text's opening quote. Control names never
+// change, so checking them for escapes on every press would be wasted.
 struct WindowPieces {
   std::vector<const Field*> fields;
   std::string head;
@@ -123,7 +120,7 @@ const WindowPieces* PiecesOf(const Window& window) {
       for (const Field* field : pieces.fields) {
         std::string key = pieces.keys.empty() ? "" : ",";
         json::AppendQuoted(key, field->control);
-        key += ':';
+        key += ":\"";
         pieces.keys.push_back(std::move(key));
       }
     }
@@ -162,24 +159,13 @@ const KnownFault& Known(FaultKind kind) {
 void AppendPressResultJson(std::string& out, const Window& window, std::string_view button,
                            std::span<const Field* const> fields,
                            std::span<const std::string_view> texts_after, const Effects& effects) {
-  using W = LineWriter;
-  std::size_t room = 256 + W::Room(window.form) + W::Room(button);
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    room += W::Room(fields[i]->control) + W::Room(texts_after[i]) + 2;
-  }
   const effect::WriteReport* report = nullptr;
   bool writes = false;
   for (const Effect& e : effects) {
-    if (const auto* m = std::get_if<effect::Message>(&e)) {
-      room += 32 + W::Room(m->title) + W::Room(m->text);
-    } else if (const auto* r = std::get_if<effect::WriteReport>(&e)) {
+    if (const auto* r = std::get_if<effect::WriteReport>(&e)) {
       report = r;
-      for (const std::string& line : r->lines) room += W::Room(line) + 1;
-    } else if (const auto* write = std::get_if<effect::SetOtherField>(&e)) {
+    } else if (std::holds_alternative<effect::SetOtherField>(e)) {
       writes = true;
-      room += 8 + W::Room(write->form) + W::Room(write->control) + W::Room(write->text);
-    } else if (const auto* fault = std::get_if<effect::Fault>(&e)) {
-      room += 64 + W::Room(fault->text);
     }
   }
 
@@ -189,7 +175,8 @@ void AppendPressResultJson(std::string& out, const Window& window, std::string_v
       !std::equal(fields.begin(), fields.end(), pieces->fields.begin(), pieces->fields.end())) {
     pieces = nullptr;
   }
-  W w(out, room);
+  // Room for most lines at once; a long one grows as it is written.
+  LineWriter w(out, 1024);
   if (pieces != nullptr) {
     w.Raw(pieces->head);
   } else {
@@ -200,14 +187,19 @@ void AppendPressResultJson(std::string& out, const Window& window, std::string_v
   w.Quoted(button);
   w.Raw(",\"fields\":{");
   for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (pieces != nullptr) {
-      w.Raw(pieces->keys[i]);
-    } else {
+    if (pieces == nullptr) {
       if (i > 0) w.Char(',');
       w.Quoted(fields[i]->control);
       w.Char(':');
+      w.Quoted(texts_after[i]);
+    } else if (json::IsPlain(texts_after[i])) {
+      w.Raw(pieces->keys[i]);  // with the text's opening quote
+      w.Raw(texts_after[i]);
+      w.Char('"');
+    } else {
+      w.Raw(std::string_view(pieces->keys[i]).substr(0, pieces->keys[i].size() - 1));
+      w.Quoted(texts_after[i]);
     }
-    w.Quoted(texts_after[i]);
   }
   w.Raw("},\"messages\":[");
   bool first = true;
