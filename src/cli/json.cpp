@@ -97,23 +97,17 @@ constexpr auto kPlain = [] {
   return table;
 }();
 
-// True when the 8 bytes are plain ASCII: none >= 0x80, below 0x20, a quote or a backslash. A
-// byte after a special one may be taken for special too, which only sends it the slow way.
+// True when the 8 bytes are plain ASCII: none >= 0x80, below 0x20, a quote or a backslash.
 bool EightPlain(const unsigned char* p) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
   std::uint64_t v = 0;
   std::memcpy(&v, p, 8);
-  const std::uint64_t quote = v ^ (kOnes * '"');
-  const std::uint64_t backslash = v ^ (kOnes * '\\');
-  const std::uint64_t special = (v - kOnes * 0x20) | (quote - kOnes) | (backslash - kOnes);
-  return ((((special & ~v) | v) & kHighs) == 0);
+  return detail::PlainAscii(v);
 }
 
 }  // namespace
 
-// Plain ASCII and well-formed three-byte sequences (most Chinese text): nothing to escape or
-// replace.
+// Nothing to escape (a control character, a quote, a backslash) and nothing to replace
+// (ill-formed UTF-8).
 bool detail::IsPlainText(std::string_view text) {
   const char* p = text.data();
   const std::size_t n = text.size();
@@ -143,16 +137,11 @@ bool detail::IsPlainText(std::string_view text) {
     return _mm_movemask_epi8(high) == 0 || simdjson::validate_utf8(p, n);
   }
 #endif
-  // Eight bytes at a time: a byte below 0x20, a quote or a backslash makes the text need escapes;
-  // any byte at or above 0x80 makes it need the UTF-8 check. (The borrow of a subtraction may
-  // mark a byte above a real find, never a word without one.)
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  // Eight bytes at a time: a special byte makes the text need escapes, any byte at or above 0x80
+  // the UTF-8 check.
   constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
   const auto take = [&](std::uint64_t v) {
-    const std::uint64_t quote = v ^ (kOnes * '"');
-    const std::uint64_t backslash = v ^ (kOnes * '\\');
-    found |=
-        ((v - kOnes * 0x20) & ~v) | ((quote - kOnes) & ~quote) | ((backslash - kOnes) & ~backslash);
+    found |= SpecialBytes(v);
     any |= v;
   };
   const auto load8 = [](const char* at) {
@@ -176,9 +165,11 @@ bool detail::IsPlainText(std::string_view text) {
     const auto byte = [&](std::size_t at) {
       return std::uint64_t{static_cast<unsigned char>(p[at])};
     };
-    take((kOnes * byte(0) & ~std::uint64_t{0xFFFF00}) | byte(n / 2) << 8U | byte(n - 1) << 16U);
+    // Three bytes cover a text of one to three; the rest of the word repeats the first.
+    take((0x0101010101010101ULL * byte(0) & ~std::uint64_t{0xFFFF00}) | byte(n / 2) << 8U |
+         byte(n - 1) << 16U);
   }
-  if ((found & kHighs) != 0) return false;
+  if (found != 0) return false;
   return (any & kHighs) == 0 || simdjson::validate_utf8(p, n);
 }
 

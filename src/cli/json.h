@@ -20,15 +20,20 @@ void AppendQuoted(std::string& out, std::string_view text);
 
 namespace detail {
 bool IsPlainText(std::string_view text);
-// Eight bytes at once: none below 0x20, a quote, a backslash or at or above 0x80. (The borrow of
-// a subtraction may mark a byte above a real find, never a word without one.)
-inline bool PlainAscii(std::uint64_t v) {
+// Of eight bytes at once, the high bit of each that is below 0x20, a quote or a backslash. The
+// borrow of a subtraction may mark a byte above a real find, never a word without one; a byte at
+// or above 0x80 is not marked.
+inline std::uint64_t SpecialBytes(std::uint64_t v) {
   constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
   const std::uint64_t quote = v ^ (kOnes * '"');
   const std::uint64_t backslash = v ^ (kOnes * '\\');
-  const std::uint64_t special = ((v - kOnes * 0x20) & ~v) | ((quote - kOnes) & ~quote) |
-                                ((backslash - kOnes) & ~backslash) | v;
-  return (special & (kOnes * 0x80)) == 0;
+  return (((v - kOnes * 0x20) & ~v) | ((quote - kOnes) & ~quote) |
+          ((backslash - kOnes) & ~backslash)) &
+         (kOnes * 0x80);
+}
+// Eight bytes of plain ASCII: none special, none at or above 0x80.
+inline bool PlainAscii(std::uint64_t v) {
+  return (SpecialBytes(v) | (v & 0x8080808080808080ULL)) == 0;
 }
 }  // namespace detail
 

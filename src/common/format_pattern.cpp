@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
 
 namespace velmora {
 namespace {
@@ -79,9 +78,6 @@ void StripTrailingZeros(Decimal& d) {
   }
 }
 
-// `value` rounded to `significant` decimal digits, halves away from zero. printf rounds at its
-// last digit, so a printed tail of "5000..." may hide an exact value just below or above the
-// half: only then are the exact digits (at most 767 for a double) worth printing.
 #if defined(__SIZEOF_INT128__)
 // The value rounded to `significant` (at most 15) digits, halves away from zero, by exact whole
 // number arithmetic: the value is m / 2^shift, so its digits scaled by 10^k are
@@ -141,6 +137,9 @@ bool RoundedExactly(double value, int significant, Decimal& d) {
 }
 #endif
 
+// `value` rounded to `significant` decimal digits, halves away from zero. printf rounds at its
+// last digit, so a printed tail of "5000..." may hide an exact value just below or above the
+// half: only then are the exact digits (at most 767 for a double) worth printing.
 Decimal RoundSignificant(double value, int significant) {
   if (value == 0.0) return Decimal{};
 #if defined(__SIZEOF_INT128__)
@@ -149,70 +148,6 @@ Decimal RoundSignificant(double value, int significant) {
     if (RoundedExactly(value, significant, d)) return d;
   }
 #endif
-  // The shortest digits that read back as the value (at most 17) decide the rounding unless
-  // they lie near a half: the value is within half a unit of its last bit of them, and for a
-  // normal double (a subnormal has fewer bits) that is at most D / 2^53 units of the 17th
-  // significant digit, D being the 17 digits as a whole number. Most results are decided so, and
-  // the shortest digits cost far less than 25 exact ones.
-  if (significant <= 15 && std::fabs(value) >= std::numeric_limits<double>::min()) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::scientific);
-    const std::string_view shortest(buffer.data(),
-                                    static_cast<std::size_t>(result.ptr - buffer.data()));
-    const std::size_t e = shortest.find('e');
-    const std::size_t sign = shortest.front() == '-' ? 1 : 0;
-    // "d.ddde+XX": the digits are the mantissa's, less its point.
-    std::array<char, 17> digits{};
-    std::size_t count = 0;
-    digits[count++] = shortest[sign];
-    for (std::size_t i = sign + 2; i < e; ++i) digits[count++] = shortest[i];
-    int exponent = 0;
-    const char* first = shortest.data() + e + 1;
-    if (*first == '+') ++first;
-    std::from_chars(first, shortest.data() + shortest.size(), exponent);
-    exponent -= static_cast<int>(count - 1);
-    const auto keep = static_cast<std::size_t>(significant);
-    bool up = false;
-    if (count > keep) {
-      // The dropped digits as a number of 17 - keep digits, against its half.
-      std::uint64_t whole = 0;
-      std::uint64_t tail = 0;
-      std::uint64_t half = 5;
-      for (std::size_t i = 0; i < 17; ++i) {
-        const std::uint64_t digit = i < count ? static_cast<std::uint64_t>(digits[i] - '0') : 0;
-        whole = whole * 10 + digit;
-        if (i < keep) continue;
-        tail = tail * 10 + digit;
-        if (i > keep) half *= 10;
-      }
-      const std::uint64_t margin = (whole >> 53U) + 2;
-      if (tail + margin > half && tail < half + margin) {
-        count = 0;  // too near the half to tell: the exact digits decide below
-      } else {
-        up = tail >= half;
-        exponent += static_cast<int>(count - keep);
-        count = keep;
-      }
-    }
-    if (count != 0) {
-      Decimal d;
-      d.negative = sign == 1;
-      if (up) {
-        std::size_t i = count;
-        while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-        if (i == 0) {
-          d.digits.push_back('1');
-        } else {
-          ++digits[i - 1];
-        }
-      }
-      d.digits.append(digits.data(), count);
-      d.exponent = exponent;
-      StripTrailingZeros(d);
-      return d;
-    }
-  }
   constexpr int kGuard = 10;
   Decimal d = Printed(value, significant + kGuard - 1);
   const std::string_view tail = std::string_view(d.digits).substr(significant);

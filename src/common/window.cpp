@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
-#include <cstring>
 #include <unordered_map>
 #include <utility>
 
