@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -35,9 +36,11 @@ int Entries(const fs::path& folder) {
 class FileWriteTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("velmora-write-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    // A parameterised test's name has a slash, which would leave its parent folder behind.
+    std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::replace(name.begin(), name.end(), '/', '-');
+    folder_ =
+        fs::temp_directory_path() / ("velmora-write-" + std::to_string(::getpid()) + "-" + name);
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
