@@ -4,6 +4,7 @@
 // which fault), with each option of a window that has options.
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -11,7 +12,9 @@
 #include <vector>
 
 #include "cli/json.h"
+#include "cli/press_json.h"
 #include "cli/runner.h"
+#include "common/press.h"
 #include "common/registry.h"
 
 namespace velmora {
@@ -87,6 +90,116 @@ BENCHMARK(BM_JsonlSingleThread)->Unit(benchmark::kMillisecond);
 // The worked examples alone: no press faults, so no exception is thrown.
 void BM_JsonlWorkedExamples(benchmark::State& state) { JsonlSingleThread(state, true); }
 BENCHMARK(BM_JsonlWorkedExamples)->Unit(benchmark::kMillisecond);
+
+// The corpus's lines, each on its own.
+std::vector<std::string> CorpusLines(std::size_t& lines) {
+  const std::string corpus = MixedCorpus(lines);
+  std::vector<std::string> out;
+  for (std::size_t at = 0; at < corpus.size();) {
+    const std::size_t end = corpus.find('\n', at);
+    out.push_back(corpus.substr(at, end - at));
+    at = end + 1;
+  }
+  return out;
+}
+
+// The parts of a line apart, to see where its time goes. Reading alone: each line through the
+// request reader, as the batch reads it.
+void BM_ReadLinesAlone(benchmark::State& state) {
+  std::size_t lines = 0;
+  std::vector<std::string> corpus = CorpusLines(lines);
+  json::RequestReader reader;
+  json::RequestView view;
+  std::string error;
+  for (std::string& line : corpus) line.append(json::RequestReader::Padding(), ' ');
+  for (auto _ : state) {
+    for (const std::string& line : corpus) {
+      const std::size_t size = line.size() - json::RequestReader::Padding();
+      benchmark::DoNotOptimize(reader.Read(line.data(), size, line.size(), view, error));
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines));
+}
+BENCHMARK(BM_ReadLinesAlone)->Unit(benchmark::kMillisecond);
+
+// A line read and laid out by field: its window's defaults overridden by its inputs.
+struct Laid {
+  const Window* window = nullptr;
+  json::PressRequest request;
+  std::vector<const Field*> fields;
+  FormState defaults;
+  std::vector<std::string_view> texts;  // of the defaults and the request's inputs
+  std::string_view option;
+};
+
+std::vector<std::unique_ptr<Laid>> LaidOut(std::size_t& lines) {
+  std::vector<std::unique_ptr<Laid>> out;
+  std::string error;
+  for (const std::string& text : CorpusLines(lines)) {
+    auto line = std::make_unique<Laid>();
+    line->request = *json::ParsePressRequest(text, error);  // the corpus has no bad line
+    line->window = FindWindow(line->request.form);
+    line->fields = Fields(*line->window);
+    line->defaults = DefaultState(*line->window);
+    for (const Field* field : line->fields)
+      line->texts.emplace_back(line->defaults.fields.at(std::string(field->control)));
+    for (const auto& [control, input] : line->request.inputs) {
+      if (const std::size_t at = FieldPosition(*line->window, control); at < line->texts.size()) {
+        line->texts[at] = input;
+      } else if (input == "1") {
+        line->option = FindOption(*line->window, control)->control;
+      }
+    }
+    out.push_back(std::move(line));
+  }
+  return out;
+}
+
+// The press alone: the computation and its list of effects, as a window has them; no JSON
+// either way.
+void BM_PressesAlone(benchmark::State& state) {
+  std::size_t lines = 0;
+  const std::vector<std::unique_ptr<Laid>> laid = LaidOut(lines);
+  Effects effects;
+  for (auto _ : state) {
+    for (const auto& line : laid) {
+      PressButton(*line->window, line->request.button,
+                  FlatState{line->fields, line->texts, line->option, false}, effects);
+      benchmark::DoNotOptimize(effects.data());
+    }
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines));
+}
+BENCHMARK(BM_PressesAlone)->Unit(benchmark::kMillisecond);
+
+// Writing alone: each press's JSON line from its effects and texts, pressed beforehand.
+void BM_WritesAlone(benchmark::State& state) {
+  std::size_t lines = 0;
+  const std::vector<std::unique_ptr<Laid>> laid = LaidOut(lines);
+  std::vector<Effects> effects;
+  std::vector<std::vector<std::string_view>> after;
+  for (const auto& line : laid) {
+    effects.push_back(PressButton(*line->window, line->request.button,
+                                  FlatState{line->fields, line->texts, line->option, false}));
+    after.push_back(line->texts);
+    for (const Effect& e : effects.back()) {
+      if (const auto* set = std::get_if<effect::SetField>(&e))
+        after.back()[FieldPosition(*line->window, set->control)] = set->text;
+    }
+  }
+  std::string out;
+  for (auto _ : state) {
+    out.clear();
+    for (std::size_t i = 0; i < laid.size(); ++i) {
+      AppendPressResultJson(out, *laid[i]->window, laid[i]->request.button, laid[i]->fields,
+                            after[i], effects[i]);
+      out.push_back('\n');
+    }
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines));
+}
+BENCHMARK(BM_WritesAlone)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace velmora
