@@ -177,6 +177,7 @@ void BM_WritesAlone(benchmark::State& state) {
   std::size_t lines = 0;
   const std::vector<std::unique_ptr<Laid>> laid = LaidOut(lines);
   std::vector<Effects> effects;
+  effects.reserve(laid.size());  // `after` views the texts of the effects
   std::vector<std::vector<std::string_view>> after;
   for (const auto& line : laid) {
     effects.push_back(PressButton(*line->window, line->request.button,
